@@ -1,0 +1,183 @@
+#include "calc/units.h"
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace calc {
+
+template <int N> double ConversionTable<N>::operator()(int from, int to) const
+{
+    if (from < 0 || from >= N || to < 0 || to >= N)
+        throw std::out_of_range("unit position outside the conversion table");
+    return rows_[from][to];
+}
+
+template class ConversionTable<4>;
+template class ConversionTable<37>;
+
+// The row and the column printed to few digits on purpose: 0.0833333 is not
+// 1/12, and users compare results with tables that carry these very digits.
+constinit const ConversionTable<4> VelocityConversion { { {
+    { 1, 0.0833333, 2.54, 0.0254 },
+    { 12, 1, 30.48, 0.3048 },
+    { 0.3937007874, 0.03280839895, 1, 0.01 },
+    { 39.37007874, 3.280839895, 100, 1 },
+} } };
+
+namespace {
+
+// Unit sizes as whole numbers, so that the factors between them are rounded
+// exactly: volumes in units of 1e-12 m3, time spans as how many fit in a day.
+constexpr std::int64_t CubicFeet = 28'316'846'592;
+constexpr std::int64_t UsGallon = 3'785'411'784;
+constexpr std::int64_t MillionUsGallon = UsGallon * 1'000'000;
+constexpr std::int64_t Liter = 1'000'000'000;
+constexpr std::int64_t CubicMeter = 1'000'000'000'000;
+constexpr std::int64_t ImperialGallon = 4'546'090'000;
+constexpr std::int64_t UkBarrel = 36 * ImperialGallon;
+constexpr std::int64_t UsLiquidBarrel = UsGallon * 63 / 2;
+constexpr std::int64_t UsOilBarrel = 42 * UsGallon;
+constexpr std::int64_t UsFederalBarrel = 31 * UsGallon;
+
+constexpr std::int64_t PerSecond = 86'400;
+constexpr std::int64_t PerMinute = 1'440;
+constexpr std::int64_t PerHour = 24;
+constexpr std::int64_t PerDay = 1;
+
+struct FlowUnit {
+    std::string_view text;
+    std::int64_t volume;
+    std::int64_t spansPerDay;
+    double toBase; // into "cubic meter/hour", as published, not derived
+    double fromBase; // out of "cubic meter/hour", likewise; not the reciprocal
+};
+
+constexpr std::array<FlowUnit, 37> Flow { {
+    { "cubic feet/sec", CubicFeet, PerSecond, 101.940649, 0.00981 },
+    { "cubic feet/minute", CubicFeet, PerMinute, 1.699011, 0.58858 },
+    { "cubic feet/hour", CubicFeet, PerHour, 0.028317, 35.314667 },
+    { "cubic feet/day", CubicFeet, PerDay, 0.00118, 847.552001 },
+    { "US gallon/sec", UsGallon, PerSecond, 13.627482, 0.073381 },
+    { "US gallon/minute", UsGallon, PerMinute, 0.227125, 4.40287 },
+    { "US gallon/hour", UsGallon, PerHour, 0.003785, 264.17204 },
+    { "US gallon/day", UsGallon, PerDay, 0.000158, 6340.12889 },
+    { "million US gallon/day", MillionUsGallon, PerDay, 157.72549, 0.00634 },
+    { "liter/second", Liter, PerSecond, 3.6, 0.27778 },
+    { "liter/minute", Liter, PerMinute, 0.06, 16.66667 },
+    { "liter/hr", Liter, PerHour, 0.001, 1000 },
+    { "liter/day", Liter, PerDay, 0.000042, 24000 },
+    { "cubic meter/sec", CubicMeter, PerSecond, 3600, 0.000278 },
+    { "cubic meter/minute", CubicMeter, PerMinute, 60, 0.016667 },
+    { "cubic meter/hour", CubicMeter, PerHour, 1, 1 },
+    { "cubic meter/day", CubicMeter, PerDay, 0.041667, 24 },
+    { "imperial gallon/sec", ImperialGallon, PerSecond, 16.365924, 0.061103 },
+    { "imperial gallon/minute", ImperialGallon, PerMinute, 0.272765, 3.66623 },
+    { "imperial gallon/hour", ImperialGallon, PerHour, 0.004546, 219.9736 },
+    { "imperial gallon/day", ImperialGallon, PerDay, 0.000189, 5279.36648 },
+    { "UK Barrels/sec", UkBarrel, PerSecond, 589.173264, 0.001697 },
+    { "UK Barrels/minute", UkBarrel, PerMinute, 9.819554, 0.101838 },
+    { "UK Barrels/hour", UkBarrel, PerHour, 0.163659, 6.110257 },
+    { "UK Barrels/day", UkBarrel, PerDay, 0.006819, 146.646163 },
+    { "US Liquid Barrels/sec", UsLiquidBarrel, PerSecond, 429.265692, 0.00233 },
+    { "US Liquid Barrels/minute", UsLiquidBarrel, PerMinute, 7.154428, 0.139774 },
+    { "US Liquid Barrels/hour", UsLiquidBarrel, PerHour, 0.11924, 8.386414 },
+    { "US Liquid Barrels/day", UsLiquidBarrel, PerDay, 0.004968, 201.273955 },
+    { "US Oil Barrels/sec", UsOilBarrel, PerSecond, 572.35428, 0.001747 },
+    { "US Oil Barrels/minute", UsOilBarrel, PerMinute, 9.539238, 0.10483 },
+    { "US Oil Barrels/hour", UsOilBarrel, PerHour, 0.158987, 6.289811 },
+    { "US Oil Barrels/day", UsOilBarrel, PerDay, 0.006624, 150.955461 },
+    { "US Federal Barrels/sec", UsFederalBarrel, PerSecond, 422.451972, 0.002367 },
+    { "US Federal Barrels/minute", UsFederalBarrel, PerMinute, 7.040866, 0.142028 },
+    { "US Federal Barrels/hour", UsFederalBarrel, PerHour, 0.117348, 8.521679 },
+    { "US Federal Barrels/day", UsFederalBarrel, PerDay, 0.004889, 204.520303 },
+} };
+
+constexpr int UsGallonPerDay = 7;
+constexpr int MillionUsGallonPerDay = 8;
+
+// A factor as the decimal digits / 10^places, so that shifting it by a power
+// of ten loses nothing.
+struct Decimal {
+    std::int64_t digits;
+    int places;
+};
+
+constexpr std::int64_t powerOfTen(int n)
+{
+    std::int64_t p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+// numerator / denominator rounded half up to six decimal places, or to nine
+// when it is below 0.000001, by long division so no tie is misjudged.
+constexpr Decimal roundedRatio(std::int64_t numerator, std::int64_t denominator)
+{
+    std::int64_t digits = numerator / denominator;
+    std::int64_t remainder = numerator % denominator;
+    int places = 0;
+    for (int wanted = 6; places < wanted;) {
+        remainder *= 10;
+        digits = digits * 10 + remainder / denominator;
+        remainder %= denominator;
+        if (++places == 6 && digits == 0)
+            wanted = 9;
+    }
+    if (2 * remainder >= denominator)
+        ++digits;
+    return { digits, places };
+}
+
+constexpr double toDouble(Decimal d)
+{
+    return static_cast<double>(d.digits) / static_cast<double>(powerOfTen(d.places));
+}
+
+constexpr Decimal ruleFactor(int from, int to)
+{
+    const FlowUnit& a = Flow[from];
+    const FlowUnit& b = Flow[to];
+    return roundedRatio(a.volume * a.spansPerDay, b.volume * b.spansPerDay);
+}
+
+constexpr ConversionTable<37> makeFlowConversion()
+{
+    ConversionTable<37>::Rows rows {};
+    for (int from = 0; from < 37; ++from) {
+        for (int to = 0; to < 37; ++to) {
+            double factor = 0;
+            if (from == FlowBaseIndex)
+                factor = Flow[to].fromBase;
+            else if (to == FlowBaseIndex)
+                factor = Flow[from].toBase;
+            else if (from == to)
+                factor = 1;
+            else if (to == MillionUsGallonPerDay) {
+                // The gallon factor shifted by six places, keeping every digit
+                // that the rounding to six places would otherwise cut off.
+                Decimal gallons = ruleFactor(from, UsGallonPerDay);
+                gallons.places += 6;
+                factor = toDouble(gallons);
+            } else
+                factor = toDouble(ruleFactor(from, to));
+            rows[from][to] = factor;
+        }
+    }
+    return ConversionTable<37> { rows };
+}
+
+constexpr std::array<std::string_view, 37> flowTexts()
+{
+    std::array<std::string_view, 37> texts {};
+    for (std::size_t i = 0; i < Flow.size(); ++i)
+        texts[i] = Flow[i].text;
+    return texts;
+}
+
+} // namespace
+
+constinit const std::array<std::string_view, 37> FlowUnits = flowTexts();
+constinit const ConversionTable<37> FlowConversion = makeFlowConversion();
+
+} // namespace calc

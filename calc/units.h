@@ -1,0 +1,45 @@
+// The unit lists the window offers and the factors that convert between them.
+// A unit is known only by its position in its list.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace calc {
+
+inline constexpr double MmPerInch = 25.4;
+// Six decimal places on purpose: results are expected to match this constant,
+// not the more precise pi / 4 / 1000 * 3.6.
+inline constexpr double PipeAreaFactor = 0.002827;
+
+inline constexpr int VelocityBaseIndex = 3; // "m/sec"
+inline constexpr int FlowBaseIndex = 15; // "cubic meter/hour"
+
+inline constexpr std::array<std::string_view, 2> DiameterUnits { "inches", "mm" };
+inline constexpr std::array<std::string_view, 4> VelocityUnits { "inches/sec", "ft/sec", "cm/sec", "m/sec" };
+extern const std::array<std::string_view, 37> FlowUnits;
+
+// value in unit `to` = value in unit `from` * table(from, to)
+template <int N> class ConversionTable {
+public:
+    using Rows = std::array<std::array<double, N>, N>;
+
+    constexpr explicit ConversionTable(const Rows& rows)
+        : rows_(rows)
+    {
+    }
+
+    static constexpr int size() { return N; }
+
+    // Positions come from list selections, so a bad one is a programming error;
+    // it must still never read outside the table.
+    double operator()(int from, int to) const;
+
+private:
+    Rows rows_;
+};
+
+extern const ConversionTable<4> VelocityConversion;
+extern const ConversionTable<37> FlowConversion;
+
+} // namespace calc
