@@ -1,0 +1,216 @@
+#include "calc/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <stdexcept>
+#include <system_error>
+
+namespace calc {
+
+namespace {
+
+class Scanner {
+public:
+    explicit Scanner(std::string_view text)
+        : rest_(text)
+    {
+    }
+
+    bool atEnd() const { return rest_.empty(); }
+
+    bool take(std::string_view token)
+    {
+        if (token.empty() || !rest_.starts_with(token))
+            return false;
+        rest_.remove_prefix(token.size());
+        return true;
+    }
+
+    bool takeAnyOf(std::string_view a, std::string_view b) { return take(a) || take(b); }
+
+    // Appends the run of ASCII digits at the front and returns its length.
+    std::size_t takeDigits(std::string& digits)
+    {
+        std::size_t n = 0;
+        while (n < rest_.size() && rest_[n] >= '0' && rest_[n] <= '9')
+            ++n;
+        digits.append(rest_.substr(0, n));
+        rest_.remove_prefix(n);
+        return n;
+    }
+
+private:
+    std::string_view rest_;
+};
+
+constexpr std::string_view NoBreakSpace = "\u00A0";
+constexpr std::string_view NarrowNoBreakSpace = "\u202F";
+
+// Locales that group with a no-break space cannot expect it to be typed; a
+// plain space, or the other no-break space, stands for it.
+bool takeGroupSeparator(Scanner& in, const NumberFormat& format)
+{
+    if (in.take(format.groupSeparator))
+        return true;
+    if (format.groupSeparator == NoBreakSpace || format.groupSeparator == NarrowNoBreakSpace)
+        return in.take(" ") || in.take(NoBreakSpace) || in.take(NarrowNoBreakSpace);
+    return false;
+}
+
+// Integer digits, either plain or in groups of three after a lead of one to
+// three; "1,5" in a point locale is refused rather than read as 15.
+bool takeIntegerPart(Scanner& in, const NumberFormat& format, std::string& digits)
+{
+    const std::size_t n = in.takeDigits(digits);
+    const bool grouping = !format.groupSeparator.empty() && format.groupSeparator != format.decimalSeparator;
+    if (n == 0 || n > 3 || !grouping)
+        return true;
+    while (takeGroupSeparator(in, format)) {
+        if (in.takeDigits(digits) != 3)
+            return false;
+    }
+    return true;
+}
+
+std::int64_t takeExponent(Scanner& in, const NumberFormat& format, bool& ok)
+{
+    ok = true;
+    if (!in.takeAnyOf("e", "E"))
+        return 0;
+    bool negative = false;
+    if (!in.take("+"))
+        negative = in.takeAnyOf("-", format.minusSign);
+    std::string digits;
+    if (in.takeDigits(digits) == 0) {
+        ok = false;
+        return 0;
+    }
+    // Saturate: anything past a billion is as out of range as a billion.
+    std::int64_t exponent = 0;
+    for (const char c : digits) {
+        exponent = exponent * 10 + (c - '0');
+        if (exponent > 1'000'000'000) {
+            exponent = 1'000'000'000;
+            break;
+        }
+    }
+    return negative ? -exponent : exponent;
+}
+
+std::string decimalExponentForm(char lead, std::string_view rest, int exponent, const NumberFormat& format)
+{
+    std::string text(1, lead);
+    if (!rest.empty()) {
+        text += format.decimalSeparator;
+        text += rest;
+    }
+    text += 'E';
+    text += exponent < 0 ? format.minusSign : std::string("+");
+    text += std::to_string(std::abs(exponent));
+    return text;
+}
+
+} // namespace
+
+std::string_view trimSpaces(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+std::optional<double> readNumber(std::string_view text, const NumberFormat& format)
+{
+    Scanner in(trimSpaces(text));
+    bool negative = false;
+    if (!in.take("+"))
+        negative = in.takeAnyOf("-", format.minusSign);
+
+    std::string digits;
+    if (!takeIntegerPart(in, format, digits))
+        return std::nullopt;
+    const auto integerDigits = static_cast<std::int64_t>(digits.size());
+    if (in.take(format.decimalSeparator))
+        in.takeDigits(digits);
+    if (digits.empty())
+        return std::nullopt;
+    bool exponentOk = false;
+    const std::int64_t exponent = takeExponent(in, format, exponentOk);
+    if (!exponentOk || !in.atEnd())
+        return std::nullopt;
+
+    const double zero = negative ? -0.0 : 0.0;
+    const auto firstSignificant = digits.find_first_not_of('0');
+    if (firstSignificant == std::string::npos)
+        return zero;
+    // The value is 0.<significant digits> * 10^scale.
+    const std::int64_t scale = integerDigits - static_cast<std::int64_t>(firstSignificant) + exponent;
+
+    std::string plain = "0." + digits.substr(firstSignificant) + "e" + std::to_string(scale);
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    // Too large for a double is no usable number; too small is as good as zero.
+    if (error == std::errc::result_out_of_range)
+        return scale > 0 ? std::nullopt : std::optional<double>(zero);
+    if (error != std::errc() || end != plain.data() + plain.size())
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+std::string displayForm(double value, const NumberFormat& format)
+{
+    if (!std::isfinite(value))
+        throw std::domain_error("a value that is not finite has no display form");
+    if (value == 0)
+        return "0"; // also for -0: a box never shows "-0"
+
+    // d.dddddddddddddde+XX: the value rounded to 15 significant digits.
+    char buffer[32];
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const auto e = scientific.find('e');
+    std::string digits = std::string(1, scientific[0]) + std::string(scientific.substr(2, e - 2));
+    const int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
+    digits.erase(digits.find_last_not_of('0') + 1);
+
+    std::string text = value < 0 ? format.minusSign : std::string();
+    if (exponent < -8 || exponent >= 15)
+        return text + decimalExponentForm(digits[0], std::string_view(digits).substr(1), exponent, format);
+
+    if (exponent < 0) {
+        text += '0';
+        text += format.decimalSeparator;
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
+        return text;
+    }
+    const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= integerDigits) {
+        text += digits;
+        text.append(integerDigits - digits.size(), '0');
+        return text;
+    }
+    text += digits.substr(0, integerDigits);
+    text += format.decimalSeparator;
+    text += digits.substr(integerDigits);
+    return text;
+}
+
+std::string roundedDisplayForm(double value, const NumberFormat& format)
+{
+    if (!std::isfinite(value))
+        throw std::domain_error("a value that is not finite has no display form");
+    // Fixed notation of the largest double: 309 digits, sign, point and 8 places.
+    char buffer[330];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 8);
+    double rounded = 0;
+    std::from_chars(buffer, result.ptr, rounded);
+    return displayForm(rounded, format);
+}
+
+} // namespace calc

@@ -1,0 +1,35 @@
+// How numbers are read from and written into the value boxes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+// The user's locale conventions, handed in by whoever knows the locale; nothing
+// here reads a global locale.
+struct NumberFormat {
+    std::string decimalSeparator { "." };
+    std::string groupSeparator { "," };
+    std::string minusSign { "-" };
+};
+
+// The text without its leading and trailing space characters.
+std::string_view trimSpaces(std::string_view text);
+
+// The value of a text that reads completely as a number: optional sign, digits
+// grouped in threes or not, optional fraction, optional exponent, surrounding
+// spaces ignored. Empty when the text is no number or lies beyond the range of
+// a double; a value too small for a double reads as zero.
+std::optional<double> readNumber(std::string_view text, const NumberFormat& format);
+
+// At most 15 significant digits, no grouping, no trailing zeros; exponent form
+// outside 1E-8 <= |value| < 1E+15. Throws std::domain_error for inf or nan,
+// which must never reach a box.
+std::string displayForm(double value, const NumberFormat& format);
+
+// displayForm of the value rounded to 8 decimal places, ties to even.
+std::string roundedDisplayForm(double value, const NumberFormat& format);
+
+} // namespace calc
