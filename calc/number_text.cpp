@@ -74,19 +74,18 @@ bool takeIntegerPart(Scanner& in, const NumberFormat& format, std::string& digit
     return true;
 }
 
-std::int64_t takeExponent(Scanner& in, const NumberFormat& format, bool& ok)
+// The power of ten after "e" or "E", 0 when there is none; empty when the
+// "e" is not followed by digits.
+std::optional<std::int64_t> takeExponent(Scanner& in, const NumberFormat& format)
 {
-    ok = true;
     if (!in.takeAnyOf("e", "E"))
         return 0;
     bool negative = false;
     if (!in.take("+"))
         negative = in.takeAnyOf("-", format.minusSign);
     std::string digits;
-    if (in.takeDigits(digits) == 0) {
-        ok = false;
-        return 0;
-    }
+    if (in.takeDigits(digits) == 0)
+        return std::nullopt;
     // Saturate: anything past a billion is as out of range as a billion.
     std::int64_t exponent = 0;
     for (const char c : digits) {
@@ -138,9 +137,8 @@ std::optional<double> readNumber(std::string_view text, const NumberFormat& form
         in.takeDigits(digits);
     if (digits.empty())
         return std::nullopt;
-    bool exponentOk = false;
-    const std::int64_t exponent = takeExponent(in, format, exponentOk);
-    if (!exponentOk || !in.atEnd())
+    const auto exponent = takeExponent(in, format);
+    if (!exponent || !in.atEnd())
         return std::nullopt;
 
     const double zero = negative ? -0.0 : 0.0;
@@ -148,7 +146,7 @@ std::optional<double> readNumber(std::string_view text, const NumberFormat& form
     if (firstSignificant == std::string::npos)
         return zero;
     // The value is 0.<significant digits> * 10^scale.
-    const std::int64_t scale = integerDigits - static_cast<std::int64_t>(firstSignificant) + exponent;
+    const std::int64_t scale = integerDigits - static_cast<std::int64_t>(firstSignificant) + *exponent;
 
     std::string plain = "0." + digits.substr(firstSignificant) + "e" + std::to_string(scale);
     double value = 0;
