@@ -29,8 +29,6 @@ public:
     {
     }
 
-    static constexpr int size() { return N; }
-
     // Positions come from list selections, so a bad one is a programming error;
     // it must still never read outside the table.
     double operator()(int from, int to) const;
