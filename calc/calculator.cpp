@@ -105,10 +105,20 @@ double Calculator::toMillimetres(double diameter) const
     return state_.DiameterUnitIndex == 0 ? times(diameter, MmPerInch) : diameter;
 }
 
+double Calculator::toMetresPerSecond(double velocity) const
+{
+    return times(velocity, VelocityConversion(state_.VelocityUnitIndex, VelocityBaseIndex));
+}
+
+double Calculator::toCubicMetresPerHour(double flowrate) const
+{
+    return times(flowrate, FlowConversion(state_.FlowUnitIndex, FlowBaseIndex));
+}
+
 void Calculator::solveFlowrate(double diameter, double velocity)
 {
     state_.DiameterMm = toMillimetres(diameter);
-    state_.VelocityMps = times(velocity, VelocityConversion(state_.VelocityUnitIndex, VelocityBaseIndex));
+    state_.VelocityMps = toMetresPerSecond(velocity);
     const double d = state_.DiameterMm;
     state_.FlowM3h = times(times(times(d, PipeAreaFactor), d), state_.VelocityMps);
     const double shown = times(FlowConversion(FlowBaseIndex, state_.FlowUnitIndex), state_.FlowM3h);
@@ -117,8 +127,8 @@ void Calculator::solveFlowrate(double diameter, double velocity)
 
 void Calculator::solveDiameter(double velocity, double flowrate)
 {
-    state_.VelocityMps = times(velocity, VelocityConversion(state_.VelocityUnitIndex, VelocityBaseIndex));
-    state_.FlowM3h = times(flowrate, FlowConversion(state_.FlowUnitIndex, FlowBaseIndex));
+    state_.VelocityMps = toMetresPerSecond(velocity);
+    state_.FlowM3h = toCubicMetresPerHour(flowrate);
     state_.DiameterMm = squareRoot(over(state_.FlowM3h, times(state_.VelocityMps, PipeAreaFactor)));
     if (state_.DiameterUnitIndex == 0)
         state_.DiameterMm = over(state_.DiameterMm, MmPerInch);
@@ -128,7 +138,7 @@ void Calculator::solveDiameter(double velocity, double flowrate)
 void Calculator::solveVelocity(double diameter, double flowrate)
 {
     state_.DiameterMm = toMillimetres(diameter);
-    state_.FlowM3h = times(flowrate, FlowConversion(state_.FlowUnitIndex, FlowBaseIndex));
+    state_.FlowM3h = toCubicMetresPerHour(flowrate);
     const double d = state_.DiameterMm;
     state_.VelocityMps = over(state_.FlowM3h, times(times(d, d), PipeAreaFactor));
     const double shown = times(VelocityConversion(VelocityBaseIndex, state_.VelocityUnitIndex), state_.VelocityMps);

@@ -2,6 +2,7 @@
 // Calculate and the re-expression of a value when its unit changes.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -60,6 +61,8 @@ private:
     std::optional<double> valueToConvert(Box box);
     std::int16_t pickedPosition(UnitList list, std::size_t count) const;
     double toMillimetres(double diameter) const;
+    double toMetresPerSecond(double velocity) const;
+    double toCubicMetresPerHour(double flowrate) const;
     template <int N>
     std::optional<double> reexpress(
         UnitList list, Box box, const ConversionTable<N>& table, std::int16_t& previous, std::int16_t& current);

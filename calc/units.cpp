@@ -15,8 +15,8 @@ template <int N> double ConversionTable<N>::operator()(int from, int to) const
 template class ConversionTable<4>;
 template class ConversionTable<37>;
 
-// The row and the column printed to few digits on purpose: 0.0833333 is not
-// 1/12, and users compare results with tables that carry these very digits.
+// Short factors on purpose: 0.0833333 is not 1/12, and users check results
+// against tables that carry these very digits.
 constinit const ConversionTable<4> VelocityConversion { { {
     { 1, 0.0833333, 2.54, 0.0254 },
     { 12, 1, 30.48, 0.3048 },
