@@ -1,0 +1,185 @@
+#include "ui/main/layout.h"
+
+#include <QColor>
+#include <QComboBox>
+#include <QFont>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "ui/main/picture.h"
+
+namespace ui {
+
+namespace {
+
+using enum ControlKind;
+using enum ControlFont;
+using enum ControlColour;
+
+constexpr int NoTab = -1;
+
+} // namespace
+
+// clang-format off
+const std::array<Control, 19> MainWindowControls { {
+    // id name         kind           caption                                  tool tip                      accessible name           left   top  width height tab  font             colour
+    {  1, "AboutUs",   CommandButton, "About Us",                              nullptr,                      "About Us",                120,   780, 2250,  340,  15, SerifBoldItalic, PlatformText },
+    {  2, "Endin",     CommandButton, "Exit",                                  nullptr,                      "Exit",                   4080,  3120, 1335,  315,   9, WindowFont,         PlatformText },
+    {  3, "Reset",     CommandButton, "Reset Values",                          nullptr,                      "Reset Values",           4080,  2760, 1335,  315,   8, WindowFont,         PlatformText },
+    {  4, "Calculate", CommandButton, "Calculate",                             nullptr,                      "Calculate",              4080,  2400, 1335,  315,   7, WindowFont,         PlatformText },
+    {  5, "FlowUnit",  DropDown,      nullptr,                                 "Select Flow Rate Unit",      "Flow rate unit",         3210,  2010, 2175,  315,   6, WindowFont,         PlatformText },
+    {  6, "VelUnit",   DropDown,      nullptr,                                 "Select Velocity Unit",       "Velocity unit",          3210,  1635, 2175,  315,   4, WindowFont,         PlatformText },
+    {  7, "DiaUnit",   DropDown,      nullptr,                                 "Select Diameter Unit",       "Inside diameter unit",   3210,  1260, 2175,  315,   2, WindowFont,         PlatformText },
+    {  8, "Flowrate",  TextBox,       nullptr,                                 "Key in the flow rate",       "Volumetric flow rate",   1920,  2010, 1215,  315,   5, WindowFont,         PlatformText },
+    {  9, "Velocity",  TextBox,       nullptr,                                 "key in the velocity",        "Velocity",               1920,  1635, 1215,  315,   3, WindowFont,         PlatformText },
+    { 10, "Diameter",  TextBox,       nullptr,                                 "Key in the inside diameter", "Inside diameter",        1920,  1260, 1215,  315,   1, WindowFont,         PlatformText },
+    { 11, "Label7",    Label,         "Tips",                                  nullptr,                      "Tips",                    120,  2400,  375,  255,  16, SansBold,        Orange },
+    { 12, "Image2",    PictureBox,    ":/images/logo.png",                     nullptr,                      "Northfall logo",          120,   120, 2250,  645, NoTab, WindowFont,      PlatformText },
+    { 13, "Image1",    PictureBox,    ":/images/banner.png",                   nullptr,                      "Northfall web site",     2390,   120, 3000,  975, NoTab, WindowFont,      PlatformText },
+    { 14, "Label6",    Label,         "3. Press Calculate to get third value", nullptr,                      "3. Press Calculate to get third value", 120, 3120, 2775, 195, 14, WindowFont, HighlightedText },
+    { 15, "Label5",    Label,         "2. Enter two values",                   nullptr,                      "2. Enter two values",     120,  2880, 1455,  195,  13, WindowFont,         HighlightedText },
+    { 16, "Label4",    Label,         "1. Select Units",                       nullptr,                      "1. Select Units",         120,  2640, 1095,  195,  12, WindowFont,         HighlightedText },
+    { 17, "Label3",    Label,         "Volumetric Flowrate",                   nullptr,                      "Volumetric Flowrate",     135,  2040, 1695,  315,  11, SansBold,        Yellow },
+    { 18, "Label2",    Label,         "Velocity",                              nullptr,                      "Velocity",                120,  1680, 1695,  315,  10, SansBold,        Yellow },
+    { 19, "Label1",    Label,         "Inside Diameter",                       nullptr,                      "Inside Diameter",         135,  1320, 1335,  315,   0, SansBold,        Yellow },
+} };
+// clang-format on
+
+QFont layoutFont(ControlFont font)
+{
+    // Pixel sizes, not points: the boxes are fixed in pixels, and a caption
+    // must keep fitting its box whatever dots per inch the desktop claims.
+    // The Liberation faces share their widths with the faces the layout was
+    // drawn with, so every caption fits; the others are for other systems.
+    QFont result;
+    if (font == SerifBoldItalic) {
+        result.setFamilies({ "Liberation Serif", "Times New Roman" });
+        result.setStyleHint(QFont::Serif);
+        result.setPixelSize(16); // 12 points
+        result.setWeight(QFont::Bold);
+        result.setItalic(true);
+    } else {
+        result.setFamilies({ "Liberation Sans", "MS Sans Serif", "Arial" });
+        result.setStyleHint(QFont::SansSerif);
+        result.setPixelSize(11); // 8.25 points
+        result.setWeight(font == SansBold ? QFont::Bold : QFont::Normal);
+    }
+    return result;
+}
+
+QColor desktopColour()
+{
+    return QColor(0, 48, 64);
+}
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double channel) {
+            return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+QColor instructionColour(const QPalette& palette)
+{
+    const QColor highlighted = palette.color(QPalette::Active, QPalette::HighlightedText);
+    return contrastRatio(highlighted, desktopColour()) >= 4.5 ? highlighted : QColor(Qt::white);
+}
+
+namespace {
+
+QWidget* createWidget(const Control& control, QWidget& window)
+{
+    const QString caption = QString::fromUtf8(control.caption);
+    switch (control.kind) {
+    case CommandButton:
+        return new QPushButton(caption, &window);
+    case DropDown: {
+        auto* list = new QComboBox(&window);
+        list->setEditable(true);
+        // Typing in the field picks nothing, so it must neither add entries
+        // nor complete a typed text into one.
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setCompleter(nullptr);
+        return list;
+    }
+    case TextBox:
+        return new QLineEdit(&window);
+    case Label: {
+        auto* label = new QLabel(caption, &window);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setAutoFillBackground(true);
+        return label;
+    }
+    case PictureBox: {
+        auto* picture = new ui::Picture(&window);
+        picture->setPixmap(QPixmap(caption));
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+bool takesFocus(ControlKind kind)
+{
+    return kind == CommandButton || kind == DropDown || kind == TextBox;
+}
+
+} // namespace
+
+void buildLayout(QWidget& window, std::span<const Control> controls)
+{
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const Control& control : controls) {
+        QWidget* widget = createWidget(control, window);
+        widget->setObjectName(QString::fromUtf8(control.name));
+        widget->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width), pixels(control.height));
+        if (control.toolTip)
+            widget->setToolTip(QString::fromUtf8(control.toolTip));
+        widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
+        if (control.font != WindowFont)
+            widget->setFont(layoutFont(control.font));
+
+        QColor text;
+        switch (control.colour) {
+        case PlatformText:
+            break;
+        case Yellow:
+            text = QColor(255, 255, 0);
+            break;
+        case Orange:
+            text = QColor(255, 128, 0);
+            break;
+        case HighlightedText:
+            text = instructionColour(window.palette());
+            break;
+        }
+        if (text.isValid()) {
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::WindowText, text);
+            widget->setPalette(palette);
+        }
+
+        if (takesFocus(control.kind))
+            tabOrder.emplace_back(control.tabIndex, widget);
+        else
+            widget->setFocusPolicy(Qt::NoFocus);
+    }
+
+    std::ranges::sort(tabOrder, {}, &std::pair<int, QWidget*>::first);
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}
+
+} // namespace ui

@@ -1,0 +1,65 @@
+// The main window's fixed layout, kept as data: one row a control, with its
+// position and size in twips as the layout was drawn.
+#pragma once
+
+#include <array>
+#include <span>
+
+class QColor;
+class QFont;
+class QPalette;
+class QWidget;
+
+namespace ui {
+
+enum class ControlKind { CommandButton, DropDown, TextBox, Label, PictureBox };
+enum class ControlFont { WindowFont, SansBold, SerifBoldItalic };
+enum class ControlColour { PlatformText, Yellow, Orange, HighlightedText };
+
+struct Control {
+    int id;
+    const char* name;
+    ControlKind kind;
+    const char* caption; // a picture's image, as a resource path
+    const char* toolTip;
+    const char* accessibleName;
+    int left;
+    int top;
+    int width;
+    int height;
+    int tabIndex;
+    ControlFont font;
+    ControlColour colour;
+};
+
+// The layout was drawn at 96 dots per inch, where 15 twips make a pixel.
+inline constexpr int TwipsPerPixel = 15;
+constexpr int pixels(int twips)
+{
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+inline constexpr int ClientWidthTwips = 5520;
+inline constexpr int ClientHeightTwips = 3555;
+
+extern const std::array<Control, 19> MainWindowControls;
+
+QFont layoutFont(ControlFont font);
+
+// Creates the controls on `window` in table order, the order their ids give,
+// and chains those that take the focus in the order of their tab index.
+void buildLayout(QWidget& window, std::span<const Control> controls);
+
+// Linux desktops have no desktop colour to borrow, so this deep teal stands
+// in for it; the yellow, orange and highlighted-text captions stay readable
+// on it (contrast above 4.5 : 1).
+QColor desktopColour();
+
+// WCAG 2.x contrast ratio, from 1 (none) to 21 (black on white).
+double contrastRatio(const QColor& a, const QColor& b);
+
+// The palette's highlighted-text colour, unless the desktop's scheme makes
+// it unreadable on desktopColour(); white then.
+QColor instructionColour(const QPalette& palette);
+
+} // namespace ui

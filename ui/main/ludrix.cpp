@@ -1,0 +1,224 @@
+#include "ui/main/ludrix.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+#include <QStyle>
+#include <stdexcept>
+
+#include "calc/units.h"
+#include "ui/about/link_opener.h"
+#include "ui/about/maker.h"
+#include "ui/main/layout.h"
+#include "ui/main/picture.h"
+
+namespace ui {
+
+namespace {
+
+calc::NumberFormat numberFormat(const QLocale& locale)
+{
+    return {
+        .decimalSeparator = locale.decimalPoint().toStdString(),
+        .groupSeparator = locale.groupSeparator().toStdString(),
+        .minusSign = locale.negativeSign().toStdString(),
+    };
+}
+
+std::size_t slot(calc::Box box)
+{
+    return static_cast<std::size_t>(box);
+}
+std::size_t slot(calc::UnitList list)
+{
+    return static_cast<std::size_t>(list);
+}
+
+template <std::size_t N> void fill(QComboBox& list, const std::array<std::string_view, N>& units)
+{
+    QStringList texts;
+    for (std::string_view unit : units)
+        texts << QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size()));
+    list.addItems(texts);
+    list.setCurrentIndex(0);
+}
+
+} // namespace
+
+Ludrix::Ludrix(QWidget* parent)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint)
+    , calculator_(*this, numberFormat(QLocale::system()))
+{
+    setObjectName(QStringLiteral("Ludrix"));
+    setWindowTitle(ApplicationTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/images/ludrix.png")));
+    setFont(layoutFont(ControlFont::WindowFont));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, desktopColour());
+    setPalette(palette);
+    setFixedSize(pixels(ClientWidthTwips), pixels(ClientHeightTwips));
+
+    buildLayout(*this, MainWindowControls);
+
+    boxes_[slot(calc::Box::Diameter)] = control<QLineEdit>("Diameter");
+    boxes_[slot(calc::Box::Velocity)] = control<QLineEdit>("Velocity");
+    boxes_[slot(calc::Box::Flowrate)] = control<QLineEdit>("Flowrate");
+    unitLists_[slot(calc::UnitList::DiaUnit)] = control<QComboBox>("DiaUnit");
+    unitLists_[slot(calc::UnitList::VelUnit)] = control<QComboBox>("VelUnit");
+    unitLists_[slot(calc::UnitList::FlowUnit)] = control<QComboBox>("FlowUnit");
+
+    Form_Load();
+
+    connect(control<QPushButton>("Calculate"), &QPushButton::clicked, this,
+        [this] { run(&calc::Calculator::Calculate_Click); });
+    // activated, not currentIndexChanged: only a pick counts, and picking the
+    // entry already shown counts too.
+    connect(unitLists_[slot(calc::UnitList::DiaUnit)], &QComboBox::activated, this,
+        [this] { run(&calc::Calculator::DiaUnit_Click); });
+    connect(unitLists_[slot(calc::UnitList::VelUnit)], &QComboBox::activated, this,
+        [this] { run(&calc::Calculator::VelUnit_Click); });
+    connect(unitLists_[slot(calc::UnitList::FlowUnit)], &QComboBox::activated, this,
+        [this] { run(&calc::Calculator::FlowUnit_Click); });
+    connect(control<QPushButton>("Reset"), &QPushButton::clicked, this, &Ludrix::Reset_Click);
+    connect(control<QPushButton>("Endin"), &QPushButton::clicked, this, &Ludrix::Endin_Click);
+    auto* banner = control<Picture>("Image1");
+    banner->setCursor(Qt::PointingHandCursor);
+    connect(banner, &Picture::clicked, this, &Ludrix::Image1_Click);
+
+    for (QComboBox* list : unitLists_)
+        list->lineEdit()->installEventFilter(this);
+
+    boxes_[slot(calc::Box::Diameter)]->setFocus();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+}
+
+template <class Widget> Widget* Ludrix::control(const char* name) const
+{
+    auto* widget = findChild<Widget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+    if (!widget)
+        throw std::logic_error(std::string("the layout has no control ") + name);
+    return widget;
+}
+
+void Ludrix::Form_Load()
+{
+    fill(*unitLists_[slot(calc::UnitList::DiaUnit)], calc::DiameterUnits);
+    fill(*unitLists_[slot(calc::UnitList::VelUnit)], calc::VelocityUnits);
+    calculator_.initialise();
+    fill(*unitLists_[slot(calc::UnitList::FlowUnit)], calc::FlowUnits);
+    // The program's own pick of the first flow unit. The flow box is still
+    // empty, so this only records the unit and shows nothing.
+    calculator_.FlowUnit_Click();
+    for (QLineEdit* box : boxes_)
+        box->clear();
+}
+
+void Ludrix::Reset_Click()
+{
+    for (QLineEdit* box : boxes_)
+        box->clear();
+}
+
+void Ludrix::Endin_Click()
+{
+    close();
+}
+
+void Ludrix::Image1_Click()
+{
+    Navigate(QString::fromUtf8(MakerWebAddress));
+}
+
+void Ludrix::Navigate(QString NavTo)
+{
+    openLink(NavTo);
+}
+
+void Ludrix::closeEvent(QCloseEvent* event)
+{
+    // The main window is the program: closing it ends the run, and with it
+    // any other window, shown or hidden.
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+void Ludrix::run(void (calc::Calculator::*operation)())
+{
+    try {
+        (calculator_.*operation)();
+    } catch (const calc::ArithmeticError& failure) {
+        showNotice(failure.what());
+    }
+}
+
+// The unit lists' text fields accept typing, but only a pick from the list
+// changes a unit. Once editing ends, the field shows the unit in force again,
+// so that a typed "mm" never stands beside a diameter read in inches.
+bool Ludrix::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool editingEnds = event->type() == QEvent::FocusOut
+        || (event->type() == QEvent::KeyPress
+            && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return
+                || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter));
+    if (editingEnds) {
+        for (calc::UnitList list : { calc::UnitList::DiaUnit, calc::UnitList::VelUnit, calc::UnitList::FlowUnit }) {
+            if (watched == unitLists_[slot(list)]->lineEdit())
+                showUnitInForce(list);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Ludrix::showUnitInForce(calc::UnitList list)
+{
+    const calc::CalculatorState& state = calculator_.state();
+    int position = 0;
+    switch (list) {
+    case calc::UnitList::DiaUnit:
+        position = state.DiameterUnitIndex;
+        break;
+    case calc::UnitList::VelUnit:
+        position = state.VelocityUnitIndex;
+        break;
+    case calc::UnitList::FlowUnit:
+        position = state.FlowUnitIndex;
+        break;
+    }
+    QComboBox* unitList = unitLists_[slot(list)];
+    unitList->setEditText(unitList->itemText(position));
+}
+
+std::string Ludrix::text(calc::Box box) const
+{
+    return boxes_[slot(box)]->text().toStdString();
+}
+
+void Ludrix::setText(calc::Box box, const std::string& text)
+{
+    boxes_[slot(box)]->setText(QString::fromStdString(text));
+}
+
+void Ludrix::showNotice(std::string_view text)
+{
+    QMessageBox notice(QMessageBox::NoIcon, ApplicationTitle,
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
+    notice.exec();
+}
+
+int Ludrix::selectedUnit(calc::UnitList list) const
+{
+    return unitLists_[slot(list)]->currentIndex();
+}
+
+} // namespace ui

@@ -1,0 +1,21 @@
+// An image at its natural size that can be clicked like a link.
+#pragma once
+
+#include <QLabel>
+
+namespace ui {
+
+class Picture : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace ui
