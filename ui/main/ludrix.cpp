@@ -96,8 +96,10 @@ Ludrix::Ludrix(QWidget* parent)
     banner->setCursor(Qt::PointingHandCursor);
     connect(banner, &Picture::clicked, this, &Ludrix::Image1_Click);
 
+    // The list takes the focus and the keys for its text field, and hands
+    // them on to the field directly, so the filter sits on the list.
     for (QComboBox* list : unitLists_)
-        list->lineEdit()->installEventFilter(this);
+        list->installEventFilter(this);
 
     boxes_[slot(calc::Box::Diameter)]->setFocus();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
@@ -173,7 +175,7 @@ bool Ludrix::eventFilter(QObject* watched, QEvent* event)
                 || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter));
     if (editingEnds) {
         for (calc::UnitList list : { calc::UnitList::DiaUnit, calc::UnitList::VelUnit, calc::UnitList::FlowUnit }) {
-            if (watched == unitLists_[slot(list)]->lineEdit())
+            if (watched == unitLists_[slot(list)])
                 showUnitInForce(list);
         }
     }

@@ -1,0 +1,617 @@
+// The main window driven as a user drives it: keys, clicks and picks from the
+// unit lists, with what the window then shows asserted.
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <memory>
+#include <utility>
+
+#include "calc/calculator.h"
+#include "calc/units.h"
+#include "ui/about/maker.h"
+#include "ui/main/layout.h"
+#include "ui/main/ludrix.h"
+
+namespace {
+
+struct Notice {
+    QString caption;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::Icon icon;
+};
+
+// Answers every message box that opens while it lives, as a user would, and
+// keeps what each one showed. A test that expects none fails on any.
+class NoticeCatcher : public QObject {
+public:
+    NoticeCatcher()
+    {
+        connect(&timer_, &QTimer::timeout, this, &NoticeCatcher::answer);
+        timer_.start(10);
+    }
+
+    QList<Notice> take() { return std::exchange(notices_, {}); }
+
+private:
+    void answer()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        notices_.append({ box->windowTitle(), box->text(), box->standardButtons(), box->icon() });
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            box->reject();
+    }
+
+    QTimer timer_;
+    QList<Notice> notices_;
+};
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+// Test data is written with a decimal point; the window reads and writes the
+// separators of the locale the tests run in.
+QString local(QString number)
+{
+    return number.replace(u'.', QLocale::system().decimalPoint());
+}
+
+QString unitText(std::string_view unit)
+{
+    return QString::fromUtf8(unit.data(), qsizetype(unit.size()));
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<NoticeCatcher> notices_;
+    std::unique_ptr<ui::Ludrix> window_;
+
+    template <class Widget = QWidget> Widget* control(const char* name) const
+    {
+        return window_->findChild<Widget*>(QString::fromLatin1(name));
+    }
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
+    QComboBox* list(const char* name) const { return control<QComboBox>(name); }
+    QPushButton* button(const char* name) const { return control<QPushButton>(name); }
+
+    // Opens the list, moves to the entry and presses Enter, as a keyboard
+    // user picks a unit.
+    static void pick(QComboBox* list, const QString& unit)
+    {
+        const int position = list->findText(unit);
+        QVERIFY2(position >= 0, qPrintable(unit));
+        list->showPopup();
+        QAbstractItemView* view = list->view();
+        QTRY_VERIFY(view->isVisible());
+        view->setCurrentIndex(list->model()->index(position, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        QTRY_VERIFY(!view->isVisible());
+    }
+
+    // Replaces the text of a box, or of a unit list's field, from the keyboard.
+    static void type(QWidget* field, const QString& text)
+    {
+        field->setFocus();
+        if (auto* list = qobject_cast<QComboBox*>(field))
+            list->lineEdit()->selectAll();
+        else
+            qobject_cast<QLineEdit*>(field)->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(field, Qt::Key_Delete);
+        else
+            QTest::keyClicks(field, text);
+    }
+
+    QString focusedControl() const
+    {
+        QWidget* focused = QApplication::focusWidget();
+        if (focused && qobject_cast<QComboBox*>(focused->parentWidget()))
+            focused = focused->parentWidget();
+        return focused ? focused->objectName() : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // The offscreen platform says, each time a list drops down, that it
+        // cannot grab the keyboard or raise a window; nothing here needs to.
+        static QtMessageHandler testLog = nullptr;
+        testLog = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (!text.startsWith("This plugin does not support"))
+                testLog(type, context, text);
+        });
+    }
+
+    void init()
+    {
+        notices_ = std::make_unique<NoticeCatcher>();
+        window_ = std::make_unique<ui::Ludrix>();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+    void cleanup()
+    {
+        const QList<Notice> unexpected = notices_->take();
+        window_.reset();
+        notices_.reset();
+        QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected notice: " + unexpected.value(0).text));
+    }
+
+    void startsEmptyWithTheFirstUnitsAndNothingElseOpen()
+    {
+        for (const char* name : { "Diameter", "Velocity", "Flowrate" })
+            QCOMPARE(box(name)->text(), QString());
+        QCOMPARE(list("DiaUnit")->lineEdit()->text(), "inches");
+        QCOMPARE(list("VelUnit")->lineEdit()->text(), "inches/sec");
+        QCOMPARE(list("FlowUnit")->lineEdit()->text(), "cubic feet/sec");
+        QCOMPARE(list("DiaUnit")->count(), int(calc::DiameterUnits.size()));
+        QCOMPARE(list("VelUnit")->count(), int(calc::VelocityUnits.size()));
+        QCOMPARE(list("FlowUnit")->count(), int(calc::FlowUnits.size()));
+        for (int i = 0; i < int(calc::FlowUnits.size()); ++i)
+            QCOMPARE(list("FlowUnit")->itemText(i), unitText(calc::FlowUnits[std::size_t(i)]));
+        QCOMPARE(focusedControl(), "Diameter");
+
+        QWidgetList shown;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible())
+                shown.append(widget);
+        }
+        QCOMPARE(shown, QWidgetList { window_.get() });
+    }
+
+    void windowHasAFixedCentredFrameWithCloseButtonOnly()
+    {
+        QCOMPARE(window_->windowTitle(), "Ludrix");
+        QCOMPARE(window_->minimumSize(), QSize(368, 237));
+        QCOMPARE(window_->maximumSize(), QSize(368, 237));
+        const Qt::WindowFlags flags = window_->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!window_->windowIcon().isNull());
+        const QPoint offCentre = window_->geometry().center() - window_->screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString::number(offCentre.manhattanLength())));
+    }
+
+    void tabWalksTheControlsInOrderAndWrapsAround()
+    {
+        QStringList walked { focusedControl() };
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << focusedControl();
+        }
+        QCOMPARE(walked,
+            QStringList({ "Diameter", "DiaUnit", "Velocity", "VelUnit", "Flowrate", "FlowUnit", "Calculate", "Reset",
+                "Endin", "AboutUs", "Diameter" }));
+    }
+
+    void toolTipsOnlyOnBoxesAndLists()
+    {
+        const QHash<QString, QString> expected {
+            { "Diameter", "Key in the inside diameter" },
+            { "Velocity", "key in the velocity" },
+            { "Flowrate", "Key in the flow rate" },
+            { "DiaUnit", "Select Diameter Unit" },
+            { "VelUnit", "Select Velocity Unit" },
+            { "FlowUnit", "Select Flow Rate Unit" },
+        };
+        for (const ui::Control& row : ui::MainWindowControls) {
+            QWidget* widget = control(row.name);
+            QVERIFY2(widget, row.name);
+            QCOMPARE(widget->toolTip(), expected.value(QString::fromLatin1(row.name)));
+        }
+    }
+
+    void everyControlHasAnAccessibleName()
+    {
+        for (const ui::Control& row : ui::MainWindowControls) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control(row.name));
+            QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(), row.name);
+        }
+    }
+
+    void calculatesTheThirdValue_data()
+    {
+        QTest::addColumn<QString>("diaUnit");
+        QTest::addColumn<QString>("velUnit");
+        QTest::addColumn<QString>("flowUnit");
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QString>("velocity");
+        QTest::addColumn<QString>("flowrate");
+        QTest::addColumn<QString>("computed");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("flow in cubic feet/sec") << "inches"
+                                                << "m/sec"
+                                                << "cubic feet/sec"
+                                                << "4"
+                                                << "2"
+                                                << ""
+                                                << "Flowrate"
+                                                << "0.57254843";
+        QTest::newRow("flow in cubic meter/hour") << "inches"
+                                                  << "m/sec"
+                                                  << "cubic meter/hour"
+                                                  << "4"
+                                                  << "2"
+                                                  << ""
+                                                  << "Flowrate"
+                                                  << "58.36375424";
+        QTest::newRow("velocity in ft/sec") << "inches"
+                                            << "ft/sec"
+                                            << "cubic meter/hour"
+                                            << "4"
+                                            << "10"
+                                            << ""
+                                            << "Flowrate"
+                                            << "88.94636146";
+        QTest::newRow("negative velocity") << "inches"
+                                           << "m/sec"
+                                           << "cubic meter/hour"
+                                           << "4"
+                                           << "-2"
+                                           << ""
+                                           << "Flowrate"
+                                           << "-58.36375424";
+        QTest::newRow("diameter in mm") << "mm"
+                                        << "m/sec"
+                                        << "cubic meter/hour"
+                                        << ""
+                                        << "2"
+                                        << "58.36375424"
+                                        << "Diameter"
+                                        << "101.6";
+        QTest::newRow("diameter in inches, letters replaced") << "inches"
+                                                              << "m/sec"
+                                                              << "cubic meter/hour"
+                                                              << "abc"
+                                                              << "2"
+                                                              << "58.36375424"
+                                                              << "Diameter"
+                                                              << "4";
+        QTest::newRow("velocity, typed spaces kept") << "mm"
+                                                     << "m/sec"
+                                                     << "cubic meter/hour"
+                                                     << " 100 "
+                                                     << ""
+                                                     << "10"
+                                                     << "Velocity"
+                                                     << "0.35373187";
+    }
+
+    void calculatesTheThirdValue()
+    {
+        QFETCH(QString, diaUnit);
+        QFETCH(QString, velUnit);
+        QFETCH(QString, flowUnit);
+        QFETCH(QString, diameter);
+        QFETCH(QString, velocity);
+        QFETCH(QString, flowrate);
+        QFETCH(QString, computed);
+        QFETCH(QString, expected);
+
+        pick(list("DiaUnit"), diaUnit);
+        pick(list("VelUnit"), velUnit);
+        pick(list("FlowUnit"), flowUnit);
+        type(box("Diameter"), local(diameter));
+        type(box("Velocity"), local(velocity));
+        type(box("Flowrate"), local(flowrate));
+        QTest::mouseClick(button("Calculate"), Qt::LeftButton);
+
+        QCOMPARE(box(computed.toLatin1())->text(), local(expected));
+        const QHash<QString, QString> typed { { "Diameter", diameter }, { "Velocity", velocity },
+            { "Flowrate", flowrate } };
+        for (auto it = typed.begin(); it != typed.end(); ++it) {
+            if (it.key() != computed)
+                QCOMPARE(box(it.key().toLatin1())->text(), local(it.value()));
+        }
+    }
+
+    void pickingAUnitReexpressesTheBox_data()
+    {
+        QTest::addColumn<QString>("boxName");
+        QTest::addColumn<QString>("listName");
+        QTest::addColumn<QString>("startUnit");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("picks");
+        QTest::addColumn<QStringList>("shown");
+
+        QTest::newRow("diameter there and back")
+            << "Diameter"
+            << "DiaUnit"
+            << "inches"
+            << "4" << QStringList { "mm", "inches" } << QStringList { "101.6", "4" };
+        QTest::newRow("diameter unit picked again")
+            << "Diameter"
+            << "DiaUnit"
+            << "inches"
+            << "4" << QStringList { "inches", "mm", "mm" } << QStringList { "4", "101.6", "101.6" };
+        QTest::newRow("velocity there and back")
+            << "Velocity"
+            << "VelUnit"
+            << "m/sec"
+            << "2" << QStringList { "ft/sec", "m/sec" } << QStringList { "6.56167979", "2" };
+        QTest::newRow("velocity unit picked again") << "Velocity"
+                                                    << "VelUnit"
+                                                    << "m/sec"
+                                                    << "2.50" << QStringList { "m/sec" } << QStringList { "2.5" };
+        QTest::newRow("flow there and back")
+            << "Flowrate"
+            << "FlowUnit"
+            << "cubic meter/hour"
+            << "1" << QStringList { "liter/second", "cubic meter/hour" } << QStringList { "0.27778", "1.000008" };
+        QTest::newRow("empty box only records") << "Flowrate"
+                                                << "FlowUnit"
+                                                << "cubic meter/hour"
+                                                << "" << QStringList { "liter/second" } << QStringList { "" };
+    }
+
+    void pickingAUnitReexpressesTheBox()
+    {
+        QFETCH(QString, boxName);
+        QFETCH(QString, listName);
+        QFETCH(QString, startUnit);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, picks);
+        QFETCH(QStringList, shown);
+
+        QComboBox* unitList = list(listName.toLatin1());
+        pick(unitList, startUnit);
+        type(box(boxName.toLatin1()), local(typed));
+        for (qsizetype i = 0; i < picks.size(); ++i) {
+            pick(unitList, picks[i]);
+            QCOMPARE(unitList->lineEdit()->text(), picks[i]);
+            QCOMPARE(box(boxName.toLatin1())->text(), local(shown[i]));
+        }
+    }
+
+    void noticesTellWhatWentWrongAndChangeNothing_data()
+    {
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QString>("velocity");
+        QTest::addColumn<QString>("flowrate");
+        QTest::addColumn<QString>("velUnitPick");
+        QTest::addColumn<QString>("expected");
+
+        const QString needTwo = QString::fromUtf8(calc::NeedTwoValuesNotice.data());
+        QTest::newRow("nothing typed") << ""
+                                       << ""
+                                       << ""
+                                       << "" << needTwo;
+        QTest::newRow("three values") << "4"
+                                      << "2"
+                                      << "1"
+                                      << "" << needTwo;
+        QTest::newRow("only zero and spaces") << "0"
+                                              << "   "
+                                              << "5"
+                                              << "" << needTwo;
+        QTest::newRow("letters on a unit change") << ""
+                                                  << "abc"
+                                                  << ""
+                                                  << "ft/sec" << QString::fromUtf8(calc::NumericOnlyNotice.data());
+        QTest::newRow("square root of a negative")
+            << ""
+            << "2"
+            << "-1"
+            << "" << calc::ArithmeticError(calc::ArithmeticError::Kind::NegativeSquareRoot).what();
+        QTest::newRow("overflow") << "1e300"
+                                  << "1e300"
+                                  << ""
+                                  << "" << calc::ArithmeticError(calc::ArithmeticError::Kind::Overflow).what();
+        QTest::newRow("overflow on a unit change")
+            << ""
+            << "1.7e308"
+            << ""
+            << "inches/sec" << calc::ArithmeticError(calc::ArithmeticError::Kind::Overflow).what();
+    }
+
+    void noticesTellWhatWentWrongAndChangeNothing()
+    {
+        QFETCH(QString, diameter);
+        QFETCH(QString, velocity);
+        QFETCH(QString, flowrate);
+        QFETCH(QString, velUnitPick);
+        QFETCH(QString, expected);
+
+        pick(list("VelUnit"), "m/sec");
+        type(box("Diameter"), local(diameter));
+        type(box("Velocity"), local(velocity));
+        type(box("Flowrate"), local(flowrate));
+        if (velUnitPick.isEmpty())
+            QTest::mouseClick(button("Calculate"), Qt::LeftButton);
+        else
+            pick(list("VelUnit"), velUnitPick);
+
+        const QList<Notice> shown = notices_->take();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].caption, "Ludrix");
+        QCOMPARE(shown[0].text, expected);
+        QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(shown[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(box("Diameter")->text(), local(diameter));
+        QCOMPARE(box("Velocity")->text(), local(velocity));
+        QCOMPARE(box("Flowrate")->text(), local(flowrate));
+        QVERIFY(window_->isVisible());
+    }
+
+    void resetEmptiesTheBoxesAndKeepsTheUnits()
+    {
+        pick(list("DiaUnit"), "mm");
+        type(box("Diameter"), "100");
+        type(box("Velocity"), "2");
+        QTest::mouseClick(button("Calculate"), Qt::LeftButton);
+        QVERIFY(!box("Flowrate")->text().isEmpty());
+
+        QTest::mouseClick(button("Reset"), Qt::LeftButton);
+        for (const char* name : { "Diameter", "Velocity", "Flowrate" })
+            QCOMPARE(box(name)->text(), QString());
+        QCOMPARE(list("DiaUnit")->lineEdit()->text(), "mm");
+
+        QTest::mouseClick(button("Calculate"), Qt::LeftButton);
+        const QList<Notice> shown = notices_->take();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text, QString::fromUtf8(calc::NeedTwoValuesNotice.data()));
+
+        // The diameter is still read in mm.
+        pick(list("VelUnit"), "m/sec");
+        pick(list("FlowUnit"), "cubic meter/hour");
+        type(box("Diameter"), local("101.6"));
+        type(box("Velocity"), "2");
+        QTest::mouseClick(button("Calculate"), Qt::LeftButton);
+        QCOMPARE(box("Flowrate")->text(), local("58.36375424"));
+    }
+
+    void bannerHandsTheMakersAddressToTheDesktopOncePerClick()
+    {
+        UrlCatcher desktop;
+        QDesktopServices::setUrlHandler("https", &desktop, "open");
+        QDesktopServices::setUrlHandler("http", &desktop, "open");
+        const auto release = qScopeGuard([] {
+            QDesktopServices::unsetUrlHandler("https");
+            QDesktopServices::unsetUrlHandler("http");
+        });
+
+        QCOMPARE(control("Image1")->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(control("Image2")->cursor().shape(), Qt::ArrowCursor);
+
+        QTest::mouseClick(control("Image1"), Qt::LeftButton);
+        QTest::mouseClick(control("Image1"), Qt::LeftButton);
+        QTest::mouseClick(control("Image2"), Qt::LeftButton);
+        QCOMPARE(desktop.urls.size(), 2);
+        QCOMPARE(desktop.urls[0].toString(), QString::fromLatin1(ui::MakerWebAddress));
+        QCOMPARE(desktop.urls[1].toString(), QString::fromLatin1(ui::MakerWebAddress));
+    }
+
+    void enterAndEscapePressNoButton()
+    {
+        type(box("Diameter"), "4");
+        for (const char* name : { "Diameter", "Calculate", "Reset", "Endin", "AboutUs" }) {
+            control(name)->setFocus();
+            for (Qt::Key key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape })
+                QTest::keyClick(control(name), key);
+        }
+        QVERIFY(window_->isVisible());
+        QCOMPARE(box("Diameter")->text(), "4");
+    }
+
+    // A typed unit text must never stand beside a value read in another unit.
+    void typedUnitTextGivesWayToTheUnitInForce_data()
+    {
+        QTest::addColumn<QString>("howEditingEnds");
+        QTest::newRow("tab") << "tab";
+        QTest::newRow("return") << "return";
+        QTest::newRow("click on Calculate") << "calculate";
+    }
+
+    void typedUnitTextGivesWayToTheUnitInForce()
+    {
+        QFETCH(QString, howEditingEnds);
+
+        pick(list("VelUnit"), "m/sec");
+        pick(list("FlowUnit"), "cubic meter/hour");
+        type(box("Diameter"), "4");
+        type(box("Velocity"), "2");
+        type(list("DiaUnit"), "mm");
+        QCOMPARE(list("DiaUnit")->lineEdit()->text(), "mm");
+        if (howEditingEnds == "tab")
+            QTest::keyClick(list("DiaUnit"), Qt::Key_Tab);
+        else if (howEditingEnds == "return")
+            QTest::keyClick(list("DiaUnit"), Qt::Key_Return);
+        QTest::mouseClick(button("Calculate"), Qt::LeftButton);
+
+        QCOMPARE(list("DiaUnit")->lineEdit()->text(), "inches");
+        QCOMPARE(list("DiaUnit")->count(), 2);
+        QCOMPARE(box("Flowrate")->text(), local("58.36375424"));
+    }
+
+    void captionsFitTheirBoxes()
+    {
+        for (const ui::Control& row : ui::MainWindowControls) {
+            if (row.kind != ui::ControlKind::Label && row.kind != ui::ControlKind::CommandButton)
+                continue;
+            QWidget* widget = control(row.name);
+            const QString caption = QString::fromUtf8(row.caption);
+            QRect room = widget->contentsRect();
+            if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            }
+            const QFontMetrics metrics(widget->font());
+            QVERIFY2(metrics.horizontalAdvance(caption) <= room.width(), row.name);
+            QVERIFY2(metrics.height() <= room.height(), row.name);
+            // The faces the layout is measured with, installed with the program.
+            QVERIFY2(QFontInfo(widget->font()).family().startsWith("Liberation"), row.name);
+        }
+    }
+
+    void captionsStandOutFromTheBackground()
+    {
+        QCOMPARE(ui::contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(ui::contrastRatio(Qt::white, Qt::white), 1.0);
+        for (const char* name : { "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7" }) {
+            const QPalette palette = control(name)->palette();
+            const double ratio
+                = ui::contrastRatio(palette.color(QPalette::WindowText), palette.color(QPalette::Window));
+            QVERIFY2(ratio >= 4.5, qPrintable(QString("%1: %2").arg(name).arg(ratio)));
+        }
+    }
+
+    void instructionsStayReadableUnderADarkHighlightScheme()
+    {
+        const QPalette original = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+        QPalette dark = original;
+        dark.setColor(QPalette::HighlightedText, QColor(40, 40, 40));
+        QApplication::setPalette(dark);
+
+        ui::Ludrix window;
+        const QPalette palette = window.findChild<QLabel*>("Label4")->palette();
+        QVERIFY(ui::contrastRatio(palette.color(QPalette::WindowText), palette.color(QPalette::Window)) >= 4.5);
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    // Windows under test stay off the screen unless asked otherwise.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "main_window_test.moc"
