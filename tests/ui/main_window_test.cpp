@@ -200,9 +200,19 @@ private slots:
         QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
         QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-        QVERIFY(!window_->windowIcon().isNull());
+        QCOMPARE(window_->windowIcon().pixmap(72, 72).size(), QSize(72, 72));
         const QPoint offCentre = window_->geometry().center() - window_->screen()->availableGeometry().center();
         QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString::number(offCentre.manhattanLength())));
+    }
+
+    void picturesShowTheirImagesAtNaturalSize()
+    {
+        QCOMPARE(control<QLabel>("Image2")->pixmap().size(), QSize(150, 43));
+        QCOMPARE(control<QLabel>("Image1")->pixmap().size(), QSize(200, 65));
+        for (const char* image : { ":/images/ludrix.png", ":/images/logo.png", ":/images/banner.png" }) {
+            const QImage loaded(QString::fromLatin1(image));
+            QVERIFY2(!loaded.isNull() && !loaded.hasAlphaChannel() && !loaded.isGrayscale(), image);
+        }
     }
 
     void tabWalksTheControlsInOrderAndWrapsAround()
