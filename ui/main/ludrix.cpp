@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <stdexcept>
+#include <utility>
 
 #include "calc/units.h"
 #include "ui/about/link_opener.h"
@@ -82,24 +83,24 @@ Ludrix::Ludrix(QWidget* parent)
 
     connect(control<QPushButton>("Calculate"), &QPushButton::clicked, this,
         [this] { run(&calc::Calculator::Calculate_Click); });
-    // activated, not currentIndexChanged: only a pick counts, and picking the
-    // entry already shown counts too.
-    connect(unitLists_[slot(calc::UnitList::DiaUnit)], &QComboBox::activated, this,
-        [this] { run(&calc::Calculator::DiaUnit_Click); });
-    connect(unitLists_[slot(calc::UnitList::VelUnit)], &QComboBox::activated, this,
-        [this] { run(&calc::Calculator::VelUnit_Click); });
-    connect(unitLists_[slot(calc::UnitList::FlowUnit)], &QComboBox::activated, this,
-        [this] { run(&calc::Calculator::FlowUnit_Click); });
+    const std::pair<calc::UnitList, void (calc::Calculator::*)()> unitPicks[] {
+        { calc::UnitList::DiaUnit, &calc::Calculator::DiaUnit_Click },
+        { calc::UnitList::VelUnit, &calc::Calculator::VelUnit_Click },
+        { calc::UnitList::FlowUnit, &calc::Calculator::FlowUnit_Click },
+    };
+    for (const auto& [list, operation] : unitPicks) {
+        // activated, not currentIndexChanged: only a pick counts, and picking
+        // the entry already shown counts too.
+        connect(unitList(list), &QComboBox::activated, this, [this, operation] { run(operation); });
+        // The list takes the focus and the keys for its text field, and hands
+        // them on to the field directly, so the filter sits on the list.
+        unitList(list)->installEventFilter(this);
+    }
     connect(control<QPushButton>("Reset"), &QPushButton::clicked, this, &Ludrix::Reset_Click);
     connect(control<QPushButton>("Endin"), &QPushButton::clicked, this, &Ludrix::Endin_Click);
     auto* banner = control<Picture>("Image1");
     banner->setCursor(Qt::PointingHandCursor);
     connect(banner, &Picture::clicked, this, &Ludrix::Image1_Click);
-
-    // The list takes the focus and the keys for its text field, and hands
-    // them on to the field directly, so the filter sits on the list.
-    for (QComboBox* list : unitLists_)
-        list->installEventFilter(this);
 
     boxes_[slot(calc::Box::Diameter)]->setFocus();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
@@ -115,10 +116,10 @@ template <class Widget> Widget* Ludrix::control(const char* name) const
 
 void Ludrix::Form_Load()
 {
-    fill(*unitLists_[slot(calc::UnitList::DiaUnit)], calc::DiameterUnits);
-    fill(*unitLists_[slot(calc::UnitList::VelUnit)], calc::VelocityUnits);
+    fill(*unitList(calc::UnitList::DiaUnit), calc::DiameterUnits);
+    fill(*unitList(calc::UnitList::VelUnit), calc::VelocityUnits);
     calculator_.initialise();
-    fill(*unitLists_[slot(calc::UnitList::FlowUnit)], calc::FlowUnits);
+    fill(*unitList(calc::UnitList::FlowUnit), calc::FlowUnits);
     // The program's own pick of the first flow unit. The flow box is still
     // empty, so this only records the unit and shows nothing.
     calculator_.FlowUnit_Click();
@@ -175,7 +176,7 @@ bool Ludrix::eventFilter(QObject* watched, QEvent* event)
                 || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter));
     if (editingEnds) {
         for (calc::UnitList list : { calc::UnitList::DiaUnit, calc::UnitList::VelUnit, calc::UnitList::FlowUnit }) {
-            if (watched == unitLists_[slot(list)])
+            if (watched == unitList(list))
                 showUnitInForce(list);
         }
     }
@@ -197,8 +198,7 @@ void Ludrix::showUnitInForce(calc::UnitList list)
         position = state.FlowUnitIndex;
         break;
     }
-    QComboBox* unitList = unitLists_[slot(list)];
-    unitList->setEditText(unitList->itemText(position));
+    unitList(list)->setEditText(unitList(list)->itemText(position));
 }
 
 std::string Ludrix::text(calc::Box box) const
@@ -220,7 +220,12 @@ void Ludrix::showNotice(std::string_view text)
 
 int Ludrix::selectedUnit(calc::UnitList list) const
 {
-    return unitLists_[slot(list)]->currentIndex();
+    return unitList(list)->currentIndex();
+}
+
+QComboBox* Ludrix::unitList(calc::UnitList list) const
+{
+    return unitLists_[slot(list)];
 }
 
 } // namespace ui

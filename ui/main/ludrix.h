@@ -44,6 +44,7 @@ private:
     int selectedUnit(calc::UnitList list) const override;
 
     template <class Widget> Widget* control(const char* name) const;
+    QComboBox* unitList(calc::UnitList list) const;
 
     std::array<QLineEdit*, 3> boxes_ {};
     std::array<QComboBox*, 3> unitLists_ {};
