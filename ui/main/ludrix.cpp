@@ -1,6 +1,5 @@
 #include "ui/main/ludrix.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
