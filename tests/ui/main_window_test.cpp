@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -12,68 +11,21 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QScreen>
-#include <QStyleOptionButton>
 #include <QTest>
-#include <QTimer>
-#include <QUrl>
 #include <memory>
-#include <utility>
 
 #include "calc/calculator.h"
 #include "calc/units.h"
-#include "ui/about/maker.h"
 #include "ui/main/layout.h"
 #include "ui/main/ludrix.h"
+#include "window_test_support.h"
 
 namespace {
 
-struct Notice {
-    QString caption;
-    QString text;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::Icon icon;
-};
-
-// Answers every message box that opens while it lives, as a user would, and
-// keeps what each one showed. A test that expects none fails on any.
-class NoticeCatcher : public QObject {
-public:
-    NoticeCatcher()
-    {
-        connect(&timer_, &QTimer::timeout, this, &NoticeCatcher::answer);
-        timer_.start(10);
-    }
-
-    QList<Notice> take() { return std::exchange(notices_, {}); }
-
-private:
-    void answer()
-    {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        notices_.append({ box->windowTitle(), box->text(), box->standardButtons(), box->icon() });
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            box->reject();
-    }
-
-    QTimer timer_;
-    QList<Notice> notices_;
-};
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
+using testing_support::Notice;
+using testing_support::NoticeCatcher;
+using testing_support::UrlCatcher;
 
 // Test data is written with a decimal point; the window reads and writes the
 // separators of the locale the tests run in.
@@ -141,16 +93,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        // The offscreen platform says, each time a list drops down, that it
-        // cannot grab the keyboard or raise a window; nothing here needs to.
-        static QtMessageHandler testLog = nullptr;
-        testLog = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-            if (!text.startsWith("This plugin does not support"))
-                testLog(type, context, text);
-        });
-    }
+    void initTestCase() { testing_support::quietOffscreenPlatform(); }
 
     void init()
     {
@@ -506,13 +449,7 @@ private slots:
 
     void bannerHandsTheMakersAddressToTheDesktopOncePerClick()
     {
-        UrlCatcher desktop;
-        QDesktopServices::setUrlHandler("https", &desktop, "open");
-        QDesktopServices::setUrlHandler("http", &desktop, "open");
-        const auto release = qScopeGuard([] {
-            QDesktopServices::unsetUrlHandler("https");
-            QDesktopServices::unsetUrlHandler("http");
-        });
+        UrlCatcher desktop({ "http", "https" });
 
         QCOMPARE(control("Image1")->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(control("Image2")->cursor().shape(), Qt::ArrowCursor);
@@ -521,8 +458,7 @@ private slots:
         QTest::mouseClick(control("Image1"), Qt::LeftButton);
         QTest::mouseClick(control("Image2"), Qt::LeftButton);
         QCOMPARE(desktop.urls.size(), 2);
-        QCOMPARE(desktop.urls[0].toString(), QString::fromLatin1(ui::MakerWebAddress));
-        QCOMPARE(desktop.urls[1].toString(), QString::fromLatin1(ui::MakerWebAddress));
+        QCOMPARE(desktop.urls, QStringList(2, "https://www.northfall.example"));
     }
 
     void enterAndEscapePressNoButton()
@@ -573,15 +509,9 @@ private slots:
             if (row.kind != ui::ControlKind::Label && row.kind != ui::ControlKind::CommandButton)
                 continue;
             QWidget* widget = control(row.name);
-            const QString caption = QString::fromUtf8(row.caption);
-            QRect room = widget->contentsRect();
-            if (auto* button = qobject_cast<QPushButton*>(widget)) {
-                QStyleOptionButton option;
-                option.initFrom(button);
-                room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            }
+            const QRect room = testing_support::captionRoom(widget);
             const QFontMetrics metrics(widget->font());
-            QVERIFY2(metrics.horizontalAdvance(caption) <= room.width(), row.name);
+            QVERIFY2(metrics.horizontalAdvance(testing_support::captionOf(widget)) <= room.width(), row.name);
             QVERIFY2(metrics.height() <= room.height(), row.name);
             // The faces the layout is measured with, installed with the program.
             QVERIFY2(QFontInfo(widget->font()).family().startsWith("Liberation"), row.name);
@@ -593,35 +523,19 @@ private slots:
         QCOMPARE(ui::contrastRatio(Qt::black, Qt::white), 21.0);
         QCOMPARE(ui::contrastRatio(Qt::white, Qt::white), 1.0);
         for (const char* name : { "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7" }) {
-            const QPalette palette = control(name)->palette();
-            const double ratio
-                = ui::contrastRatio(palette.color(QPalette::WindowText), palette.color(QPalette::Window));
+            const double ratio = testing_support::textContrast(control(name));
             QVERIFY2(ratio >= 4.5, qPrintable(QString("%1: %2").arg(name).arg(ratio)));
         }
     }
 
     void instructionsStayReadableUnderADarkHighlightScheme()
     {
-        const QPalette original = QApplication::palette();
-        const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
-        QPalette dark = original;
-        dark.setColor(QPalette::HighlightedText, QColor(40, 40, 40));
-        QApplication::setPalette(dark);
-
+        const testing_support::SchemeColour dark(QPalette::HighlightedText, QColor(40, 40, 40));
         ui::Ludrix window;
-        const QPalette palette = window.findChild<QLabel*>("Label4")->palette();
-        QVERIFY(ui::contrastRatio(palette.color(QPalette::WindowText), palette.color(QPalette::Window)) >= 4.5);
+        QVERIFY(testing_support::textContrast(window.findChild<QLabel*>("Label4")) >= 4.5);
     }
 };
 
-int main(int argc, char* argv[])
-{
-    // Windows under test stay off the screen unless asked otherwise.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+LUDRIX_WINDOW_TEST_MAIN(MainWindowTest)
 
 #include "main_window_test.moc"

@@ -4,8 +4,9 @@
 
 namespace ui {
 
-// A reserved example domain: the maker is fictional and must stay so.
-inline constexpr char MakerWebAddress[] = "https://www.northfall.example/";
-inline constexpr char MakerEmailAddress[] = "enquiries@northfall.example";
+// A reserved example domain: the maker is fictional and must stay so. Both
+// are short enough for the About window's links to show them whole.
+inline constexpr char MakerWebAddress[] = "https://www.northfall.example";
+inline constexpr char MakerEmailAddress[] = "us@northfall.example";
 
 } // namespace ui

@@ -10,9 +10,11 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
-#include "ui/main/picture.h"
+#include "ui/main/clickable_label.h"
 
 namespace ui {
 
@@ -67,8 +69,8 @@ QFont layoutFont(ControlFont font)
     } else {
         result.setFamilies({ "Liberation Sans", "MS Sans Serif", "Arial" });
         result.setStyleHint(QFont::SansSerif);
-        result.setPixelSize(11); // 8.25 points
-        result.setWeight(font == SansBold ? QFont::Bold : QFont::Normal);
+        result.setPixelSize(font == SansBoldLarge ? 13 : 11); // 9.75 or 8.25 points
+        result.setWeight(font == WindowFont ? QFont::Normal : QFont::Bold);
     }
     return result;
 }
@@ -117,14 +119,14 @@ QWidget* createWidget(const Control& control, QWidget& window)
     case TextBox:
         return new QLineEdit(&window);
     case Label: {
-        auto* label = new QLabel(caption, &window);
+        auto* label = new ClickableLabel(caption, &window);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setAutoFillBackground(true);
         return label;
     }
     case PictureBox: {
-        auto* picture = new ui::Picture(&window);
+        auto* picture = new ClickableLabel(&window);
         picture->setPixmap(QPixmap(caption));
         return picture;
     }
@@ -138,6 +140,14 @@ bool takesFocus(ControlKind kind)
 }
 
 } // namespace
+
+QWidget* findControl(const QWidget& window, const char* name)
+{
+    auto* widget = window.findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+    if (!widget)
+        throw std::logic_error(std::string("the layout has no control ") + name);
+    return widget;
+}
 
 void buildLayout(QWidget& window, std::span<const Control> controls)
 {
@@ -161,6 +171,9 @@ void buildLayout(QWidget& window, std::span<const Control> controls)
             break;
         case Orange:
             text = QColor(255, 128, 0);
+            break;
+        case DarkRed:
+            text = QColor(192, 0, 0);
             break;
         case HighlightedText:
             text = instructionColour(window.palette());

@@ -1,20 +1,22 @@
-// The main window's fixed layout, kept as data: one row a control, with its
+// The windows' fixed layouts, kept as data: one row a control, with its
 // position and size in twips as the layout was drawn.
 #pragma once
 
+#include <QWidget>
 #include <array>
 #include <span>
+#include <stdexcept>
+#include <string>
 
 class QColor;
 class QFont;
 class QPalette;
-class QWidget;
 
 namespace ui {
 
 enum class ControlKind { CommandButton, DropDown, TextBox, Label, PictureBox };
-enum class ControlFont { WindowFont, SansBold, SerifBoldItalic };
-enum class ControlColour { PlatformText, Yellow, Orange, HighlightedText };
+enum class ControlFont { WindowFont, SansBold, SansBoldLarge, SerifBoldItalic };
+enum class ControlColour { PlatformText, Yellow, Orange, DarkRed, HighlightedText };
 
 struct Control {
     int id;
@@ -45,6 +47,18 @@ inline constexpr int ClientHeightTwips = 3555;
 extern const std::array<Control, 19> MainWindowControls;
 
 QFont layoutFont(ControlFont font);
+
+// The control of that name; a name missing from the layout is a programming
+// error, so it throws rather than hand back a null to crash on later.
+QWidget* findControl(const QWidget& window, const char* name);
+
+template <class Widget> Widget* findControl(const QWidget& window, const char* name)
+{
+    auto* widget = qobject_cast<Widget*>(findControl(window, name));
+    if (!widget)
+        throw std::logic_error(std::string("the control is of another kind: ") + name);
+    return widget;
+}
 
 // Creates the controls on `window` in table order, the order their ids give,
 // and chains those that take the focus in the order of their tab index.

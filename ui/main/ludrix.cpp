@@ -12,14 +12,14 @@
 #include <QScreen>
 #include <QStringList>
 #include <QStyle>
-#include <stdexcept>
 #include <utility>
 
 #include "calc/units.h"
+#include "ui/about/about.h"
 #include "ui/about/link_opener.h"
 #include "ui/about/maker.h"
+#include "ui/main/clickable_label.h"
 #include "ui/main/layout.h"
-#include "ui/main/picture.h"
 
 namespace ui {
 
@@ -71,16 +71,16 @@ Ludrix::Ludrix(QWidget* parent)
 
     buildLayout(*this, MainWindowControls);
 
-    boxes_[slot(calc::Box::Diameter)] = control<QLineEdit>("Diameter");
-    boxes_[slot(calc::Box::Velocity)] = control<QLineEdit>("Velocity");
-    boxes_[slot(calc::Box::Flowrate)] = control<QLineEdit>("Flowrate");
-    unitLists_[slot(calc::UnitList::DiaUnit)] = control<QComboBox>("DiaUnit");
-    unitLists_[slot(calc::UnitList::VelUnit)] = control<QComboBox>("VelUnit");
-    unitLists_[slot(calc::UnitList::FlowUnit)] = control<QComboBox>("FlowUnit");
+    boxes_[slot(calc::Box::Diameter)] = findControl<QLineEdit>(*this, "Diameter");
+    boxes_[slot(calc::Box::Velocity)] = findControl<QLineEdit>(*this, "Velocity");
+    boxes_[slot(calc::Box::Flowrate)] = findControl<QLineEdit>(*this, "Flowrate");
+    unitLists_[slot(calc::UnitList::DiaUnit)] = findControl<QComboBox>(*this, "DiaUnit");
+    unitLists_[slot(calc::UnitList::VelUnit)] = findControl<QComboBox>(*this, "VelUnit");
+    unitLists_[slot(calc::UnitList::FlowUnit)] = findControl<QComboBox>(*this, "FlowUnit");
 
     Form_Load();
 
-    connect(control<QPushButton>("Calculate"), &QPushButton::clicked, this,
+    connect(findControl<QPushButton>(*this, "Calculate"), &QPushButton::clicked, this,
         [this] { run(&calc::Calculator::Calculate_Click); });
     const std::pair<calc::UnitList, void (calc::Calculator::*)()> unitPicks[] {
         { calc::UnitList::DiaUnit, &calc::Calculator::DiaUnit_Click },
@@ -95,22 +95,22 @@ Ludrix::Ludrix(QWidget* parent)
         // them on to the field directly, so the filter sits on the list.
         unitList(list)->installEventFilter(this);
     }
-    connect(control<QPushButton>("Reset"), &QPushButton::clicked, this, &Ludrix::Reset_Click);
-    connect(control<QPushButton>("Endin"), &QPushButton::clicked, this, &Ludrix::Endin_Click);
-    auto* banner = control<Picture>("Image1");
+    connect(findControl<QPushButton>(*this, "Reset"), &QPushButton::clicked, this, &Ludrix::Reset_Click);
+    connect(findControl<QPushButton>(*this, "Endin"), &QPushButton::clicked, this, &Ludrix::Endin_Click);
+    connect(findControl<QPushButton>(*this, "AboutUs"), &QPushButton::clicked, this, &Ludrix::AboutUs_Click);
+    auto* banner = findControl<ClickableLabel>(*this, "Image1");
     banner->setCursor(Qt::PointingHandCursor);
-    connect(banner, &Picture::clicked, this, &Ludrix::Image1_Click);
+    connect(banner, &ClickableLabel::clicked, this, &Ludrix::Image1_Click);
 
     boxes_[slot(calc::Box::Diameter)]->setFocus();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
 }
 
-template <class Widget> Widget* Ludrix::control(const char* name) const
+Ludrix::~Ludrix()
 {
-    auto* widget = findChild<Widget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-    if (!widget)
-        throw std::logic_error(std::string("the layout has no control ") + name);
-    return widget;
+    // The main window is the program, and the About window has no owner to
+    // go with: it ends here.
+    delete program::About;
 }
 
 void Ludrix::Form_Load()
@@ -142,6 +142,16 @@ void Ludrix::Image1_Click()
     Navigate(QString::fromUtf8(MakerWebAddress));
 }
 
+void Ludrix::AboutUs_Click()
+{
+    // Built at the first click and kept: Close and the links only hide it.
+    if (!program::About)
+        program::About = new About(screen());
+    program::About->show();
+    program::About->raise();
+    program::About->activateWindow();
+}
+
 void Ludrix::Navigate(QString NavTo)
 {
     openLink(NavTo);
@@ -151,6 +161,8 @@ void Ludrix::closeEvent(QCloseEvent* event)
 {
     // The main window is the program: closing it ends the run, and with it
     // any other window, shown or hidden.
+    if (program::About)
+        program::About->hide();
     event->accept();
     QCoreApplication::exit(0);
 }

@@ -21,6 +21,7 @@ class Ludrix final : public QWidget, private calc::CalculatorWindow {
 
 public:
     explicit Ludrix(QWidget* parent = nullptr);
+    ~Ludrix() override;
 
     void Navigate(QString NavTo);
 
@@ -33,6 +34,7 @@ private:
     void Reset_Click();
     void Endin_Click();
     void Image1_Click();
+    void AboutUs_Click();
 
     // A calculator operation, with an arithmetic failure told as a notice.
     void run(void (calc::Calculator::*operation)());
@@ -43,7 +45,6 @@ private:
     void showNotice(std::string_view text) override;
     int selectedUnit(calc::UnitList list) const override;
 
-    template <class Widget> Widget* control(const char* name) const;
     QComboBox* unitList(calc::UnitList list) const;
 
     std::array<QLineEdit*, 3> boxes_ {};

@@ -1,11 +1,11 @@
-// An image at its natural size that can be clicked like a link.
+// A caption or an image that can be clicked like a link.
 #pragma once
 
 #include <QLabel>
 
 namespace ui {
 
-class Picture : public QLabel {
+class ClickableLabel : public QLabel {
     Q_OBJECT
 
 public:

@@ -1,12 +1,12 @@
-#include "ui/main/picture.h"
+#include "ui/main/clickable_label.h"
 
 #include <QMouseEvent>
 
 namespace ui {
 
-void Picture::mouseReleaseEvent(QMouseEvent* event)
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    // Like a button: releasing outside the picture takes the click back.
+    // Like a button: releasing outside the label takes the click back.
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);

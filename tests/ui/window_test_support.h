@@ -1,0 +1,163 @@
+// What the window tests share: a user who answers message boxes, a desktop
+// that takes the links handed to it, and a measure of a caption's room.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QList>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPushButton>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <functional>
+#include <utility>
+
+#include "ui/main/layout.h"
+
+namespace testing_support {
+
+struct Notice {
+    QString caption;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::Icon icon;
+};
+
+// Answers every message box that opens while it lives, as a user would, and
+// keeps what each one showed. A test that expects none fails on any.
+class NoticeCatcher : public QObject {
+public:
+    NoticeCatcher()
+    {
+        connect(&timer_, &QTimer::timeout, this, &NoticeCatcher::answer);
+        timer_.start(10);
+    }
+
+    QList<Notice> take() { return std::exchange(notices_, {}); }
+
+private:
+    void answer()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        notices_.append({ box->windowTitle(), box->text(), box->standardButtons(), box->icon() });
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            box->reject();
+    }
+
+    QTimer timer_;
+    QList<Notice> notices_;
+};
+
+// Stands in for the desktop: takes the links of the given schemes while it
+// lives, and runs `onOpen` at the moment each one arrives.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    explicit UrlCatcher(QStringList schemes)
+        : schemes_(std::move(schemes))
+    {
+        for (const QString& scheme : schemes_)
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~UrlCatcher() override
+    {
+        for (const QString& scheme : schemes_)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+
+    QStringList urls;
+    std::function<void()> onOpen;
+
+public slots:
+    void open(const QUrl& url)
+    {
+        urls.append(url.toString());
+        if (onOpen)
+            onOpen();
+    }
+
+private:
+    QStringList schemes_;
+};
+
+// The width and height a label's or a button's caption has to fit in.
+inline QRect captionRoom(QWidget* widget)
+{
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    return widget->contentsRect();
+}
+
+// How well a control's text stands out from its own background.
+inline double textContrast(const QWidget* widget)
+{
+    const QPalette palette = widget->palette();
+    return ui::contrastRatio(palette.color(QPalette::WindowText), palette.color(QPalette::Window));
+}
+
+// A desktop colour scheme with one colour changed, for as long as it lives.
+class SchemeColour {
+public:
+    SchemeColour(QPalette::ColorRole role, const QColor& colour)
+        : original_(QApplication::palette())
+    {
+        QPalette changed = original_;
+        changed.setColor(role, colour);
+        QApplication::setPalette(changed);
+    }
+    ~SchemeColour() { QApplication::setPalette(original_); }
+    SchemeColour(const SchemeColour&) = delete;
+    SchemeColour& operator=(const SchemeColour&) = delete;
+
+private:
+    QPalette original_;
+};
+
+inline QString captionOf(QWidget* widget)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return button->text();
+    return qobject_cast<QLabel*>(widget)->text();
+}
+
+// The offscreen platform says, each time a list drops down, a window is
+// raised or a link finds no handler, that it cannot do what a desktop would;
+// nothing here needs it. Call from initTestCase, after QTest has put in its
+// own handler.
+inline void quietOffscreenPlatform()
+{
+    static QtMessageHandler testLog = nullptr;
+    testLog = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (!text.startsWith("This plugin does not support"))
+            testLog(type, context, text);
+    });
+}
+
+} // namespace testing_support
+
+// Windows under test stay off the screen unless asked otherwise.
+#define LUDRIX_WINDOW_TEST_MAIN(TestClass)                                                                             \
+    int main(int argc, char* argv[])                                                                                   \
+    {                                                                                                                  \
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))                                                             \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
+        QApplication application(argc, argv);                                                                          \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
