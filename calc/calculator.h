@@ -76,4 +76,18 @@ private:
     CalculatorState state_;
 };
 
+// The operation that a pick in the list runs.
+constexpr auto pickOperation(UnitList list) -> void (Calculator::*)()
+{
+    switch (list) {
+    case UnitList::DiaUnit:
+        return &Calculator::DiaUnit_Click;
+    case UnitList::VelUnit:
+        return &Calculator::VelUnit_Click;
+    case UnitList::FlowUnit:
+        return &Calculator::FlowUnit_Click;
+    }
+    return nullptr;
+}
+
 } // namespace calc

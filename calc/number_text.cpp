@@ -174,6 +174,17 @@ std::string displayForm(double value, const NumberFormat& format)
     const auto e = scientific.find('e');
     std::string digits = std::string(1, scientific[0]) + std::string(scientific.substr(2, e - 2));
     const int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
+    // Just below the largest double, rounding to 15 digits can step past it,
+    // and a box would then show a number that cannot be read back. Those
+    // values are cut to 15 digits instead.
+    double shown = 0;
+    if (std::from_chars(scientific.data(), scientific.data() + scientific.size(), shown).ec
+        == std::errc::result_out_of_range) {
+        auto last = digits.rbegin();
+        while (*last == '0')
+            *last++ = '9';
+        --*last;
+    }
     digits.erase(digits.find_last_not_of('0') + 1);
 
     std::string text = value < 0 ? format.minusSign : std::string();

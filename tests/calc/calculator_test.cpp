@@ -18,17 +18,7 @@ protected:
     void pick(UnitList list, int position)
     {
         window.picked[list] = position;
-        switch (list) {
-        case UnitList::DiaUnit:
-            calculator.DiaUnit_Click();
-            break;
-        case UnitList::VelUnit:
-            calculator.VelUnit_Click();
-            break;
-        case UnitList::FlowUnit:
-            calculator.FlowUnit_Click();
-            break;
-        }
+        (calculator.*pickOperation(list))();
     }
 
     // Units picked while the boxes are empty, then the three texts typed.

@@ -133,7 +133,11 @@ TEST(DisplayForm, FifteenSignificantDigitsWithoutGrouping)
         { -1.25e-7, "-0.000000125", "-0,000000125" },
         { 1.5e-9, "1.5E-9", "1,5E-9" },
         { -1e300, "-1E+300", "-1E+300" },
-        { std::numeric_limits<double>::max(), "1.79769313486232E+308", "1,79769313486232E+308" },
+        // Rounded up, the largest double would show a number beyond the
+        // range of a double; it is cut to 15 digits instead.
+        { std::numeric_limits<double>::max(), "1.79769313486231E+308", "1,79769313486231E+308" },
+        { -std::numeric_limits<double>::max(), "-1.79769313486231E+308", "-1,79769313486231E+308" },
+        { 1.797693134862314e308, "1.79769313486231E+308", "1,79769313486231E+308" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.point);

@@ -19,13 +19,10 @@
 using testing_support::NoticeCatcher;
 using testing_support::UrlCatcher;
 
-class AboutWindowTest : public QObject {
+class AboutWindowTest : public testing_support::MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<NoticeCatcher> notices_;
-    std::unique_ptr<ui::Ludrix> window_;
-
     template <class Widget = QWidget> Widget* control(const char* name) const
     {
         return ui::program::About ? ui::program::About->findChild<Widget*>(QString::fromLatin1(name)) : nullptr;
@@ -61,24 +58,14 @@ private:
 private slots:
     void initTestCase() { testing_support::quietOffscreenPlatform(); }
 
-    void init()
-    {
-        notices_ = std::make_unique<NoticeCatcher>();
-        window_ = std::make_unique<ui::Ludrix>();
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    }
+    void init() { openMainWindow(); }
 
     void cleanup()
     {
-        window_.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const auto unexpected = notices_->take();
-        notices_.reset();
+        closeMainWindow();
         // The main window takes the About window with it.
         QVERIFY(ui::program::About.isNull());
         QCOMPARE(aboutWindows(), 0);
-        QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected notice: " + unexpected.value(0).text));
     }
 
     void notBuiltUntilAboutUsIsClicked()

@@ -41,13 +41,10 @@ QString unitText(std::string_view unit)
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public testing_support::MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<NoticeCatcher> notices_;
-    std::unique_ptr<ui::Ludrix> window_;
-
     template <class Widget = QWidget> Widget* control(const char* name) const
     {
         return window_->findChild<Widget*>(QString::fromLatin1(name));
@@ -56,19 +53,7 @@ private:
     QComboBox* list(const char* name) const { return control<QComboBox>(name); }
     QPushButton* button(const char* name) const { return control<QPushButton>(name); }
 
-    // Opens the list, moves to the entry and presses Enter, as a keyboard
-    // user picks a unit.
-    static void pick(QComboBox* list, const QString& unit)
-    {
-        const int position = list->findText(unit);
-        QVERIFY2(position >= 0, qPrintable(unit));
-        list->showPopup();
-        QAbstractItemView* view = list->view();
-        QTRY_VERIFY(view->isVisible());
-        view->setCurrentIndex(list->model()->index(position, 0));
-        QTest::keyClick(view, Qt::Key_Return);
-        QTRY_VERIFY(!view->isVisible());
-    }
+    static void pick(QComboBox* list, const QString& unit) { testing_support::pick(list, unit); }
 
     // Replaces the text of a box, or of a unit list's field, from the keyboard.
     static void type(QWidget* field, const QString& text)
@@ -95,21 +80,9 @@ private:
 private slots:
     void initTestCase() { testing_support::quietOffscreenPlatform(); }
 
-    void init()
-    {
-        notices_ = std::make_unique<NoticeCatcher>();
-        window_ = std::make_unique<ui::Ludrix>();
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    }
+    void init() { openMainWindow(); }
 
-    void cleanup()
-    {
-        const QList<Notice> unexpected = notices_->take();
-        window_.reset();
-        notices_.reset();
-        QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected notice: " + unexpected.value(0).text));
-    }
+    void cleanup() { closeMainWindow(); }
 
     void startsEmptyWithTheFirstUnitsAndNothingElseOpen()
     {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFontMetrics>
 #include <QLabel>
@@ -18,9 +20,11 @@
 #include <QTimer>
 #include <QUrl>
 #include <functional>
+#include <memory>
 #include <utility>
 
 #include "ui/main/layout.h"
+#include "ui/main/ludrix.h"
 
 namespace testing_support {
 
@@ -91,6 +95,46 @@ public slots:
 
 private:
     QStringList schemes_;
+};
+
+// Opens the list, moves to the entry and presses Enter, as a keyboard user
+// picks a unit: one pick, however far the entry is from the one shown.
+inline void pick(QComboBox* list, const QString& unit)
+{
+    const int position = list->findText(unit);
+    QVERIFY2(position >= 0, qPrintable(unit));
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    view->setCurrentIndex(list->model()->index(position, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    QTRY_VERIFY(!view->isVisible());
+}
+
+// Each test starts with a fresh main window, shown and active, and a user
+// ready to answer its notices; it ends with the window gone and no notice
+// left unexpected.
+class MainWindowFixture : public QObject {
+protected:
+    void openMainWindow()
+    {
+        notices_ = std::make_unique<NoticeCatcher>();
+        window_ = std::make_unique<ui::Ludrix>();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+    void closeMainWindow()
+    {
+        window_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QList<Notice> unexpected = notices_->take();
+        notices_.reset();
+        QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected notice: " + unexpected.value(0).text));
+    }
+
+    std::unique_ptr<NoticeCatcher> notices_;
+    std::unique_ptr<ui::Ludrix> window_;
 };
 
 // The width and height a label's or a button's caption has to fit in.

@@ -82,15 +82,10 @@ Ludrix::Ludrix(QWidget* parent)
 
     connect(findControl<QPushButton>(*this, "Calculate"), &QPushButton::clicked, this,
         [this] { run(&calc::Calculator::Calculate_Click); });
-    const std::pair<calc::UnitList, void (calc::Calculator::*)()> unitPicks[] {
-        { calc::UnitList::DiaUnit, &calc::Calculator::DiaUnit_Click },
-        { calc::UnitList::VelUnit, &calc::Calculator::VelUnit_Click },
-        { calc::UnitList::FlowUnit, &calc::Calculator::FlowUnit_Click },
-    };
-    for (const auto& [list, operation] : unitPicks) {
+    for (calc::UnitList list : { calc::UnitList::DiaUnit, calc::UnitList::VelUnit, calc::UnitList::FlowUnit }) {
         // activated, not currentIndexChanged: only a pick counts, and picking
         // the entry already shown counts too.
-        connect(unitList(list), &QComboBox::activated, this, [this, operation] { run(operation); });
+        connect(unitList(list), &QComboBox::activated, this, [this, list] { run(calc::pickOperation(list)); });
         // The list takes the focus and the keys for its text field, and hands
         // them on to the field directly, so the filter sits on the list.
         unitList(list)->installEventFilter(this);
