@@ -90,6 +90,11 @@ Ludrix::Ludrix(QWidget* parent)
         // them on to the field directly, so the filter sits on the list.
         unitList(list)->installEventFilter(this);
     }
+    for (QLineEdit* box : boxes_) {
+        // Undo reaches back to when the user last came into the box; kept
+        // for a whole session, the history would grow with every key.
+        connect(box, &QLineEdit::editingFinished, box, [box] { box->setText(box->text()); });
+    }
     connect(findControl<QPushButton>(*this, "Reset"), &QPushButton::clicked, this, &Ludrix::Reset_Click);
     connect(findControl<QPushButton>(*this, "Endin"), &QPushButton::clicked, this, &Ludrix::Endin_Click);
     connect(findControl<QPushButton>(*this, "AboutUs"), &QPushButton::clicked, this, &Ludrix::AboutUs_Click);
