@@ -1,14 +1,19 @@
 // Times two programs from launch to the first map of their window titled
-// "Ludrix", with their peak resident memory at that moment, in interleaved
+// "Ludrix", and on to its first frame, the first drawing into the mapped
+// window, with their peak resident memory at each moment, in interleaved
 // runs: A B A B ... after a few warm-up pairs. Prints, for each, the median,
 // minimum and maximum, and the median of the per-pair ratios A / B.
 //
-//   launch_to_map [--pairs N] [--warmups N] NAME_A COMMAND_A NAME_B COMMAND_B
+//   launch_timer [--pairs N] [--warmups N] NAME_A COMMAND_A NAME_B COMMAND_B
 //
 // A command is one program path (no arguments). The X server is the one
 // DISPLAY names; the programs inherit it. Watching the root window for
 // SubstructureNotify catches the map as the server performs it, with no
 // polling delay; with no window manager the top-level is a child of the root.
+// The first frame is the first damage the DAMAGE extension reports on the
+// window. The watch is set as the window is created: set on a window already
+// mapped, it would report the whole window as damaged at once.
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -34,13 +39,15 @@ constexpr std::string_view WindowTitle = "Ludrix";
 constexpr int MapTimeoutMs = 30'000;
 
 struct Sample {
-    double milliseconds;
-    double peakMiB;
+    double mapMs;
+    double mapPeakMiB;
+    double frameMs;
+    double framePeakMiB;
 };
 
 [[noreturn]] void fail(const std::string& why)
 {
-    std::fprintf(stderr, "launch_to_map: %s\n", why.c_str());
+    std::fprintf(stderr, "launch_timer: %s\n", why.c_str());
     std::exit(1);
 }
 
@@ -74,6 +81,13 @@ public:
         xcb_request_check(connection_, xcb_change_window_attributes_checked(connection_, root_, XCB_CW_EVENT_MASK, &events));
         netWmName_ = atom("_NET_WM_NAME");
         utf8String_ = atom("UTF8_STRING");
+        const xcb_query_extension_reply_t* damage = xcb_get_extension_data(connection_, &xcb_damage_id);
+        if (!damage || !damage->present)
+            fail("the X server has no DAMAGE extension");
+        damageNotify_ = damage->first_event + XCB_DAMAGE_NOTIFY;
+        std::free(xcb_damage_query_version_reply(
+            connection_, xcb_damage_query_version(connection_, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
+            nullptr));
     }
     ~Display() { xcb_disconnect(connection_); }
     Display(const Display&) = delete;
@@ -87,8 +101,47 @@ public:
             std::free(event);
     }
 
-    // Waits for the next top-level window to map; its id, or nothing on timeout.
+    // Waits for the next top-level window to map, watching each top-level
+    // window created meanwhile for drawing; its id, or nothing on timeout.
     std::optional<xcb_window_t> nextMap(double deadline)
+    {
+        return next(deadline, [this](const xcb_generic_event_t* event) -> std::optional<xcb_window_t> {
+            const uint8_t type = event->response_type & 0x7f;
+            const auto* create = reinterpret_cast<const xcb_create_notify_event_t*>(event);
+            if (type == XCB_CREATE_NOTIFY && create->parent == root_ && !create->override_redirect) {
+                // A damage object goes when its window does.
+                xcb_damage_create(connection_, xcb_generate_id(connection_), create->window,
+                    XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                xcb_flush(connection_);
+            }
+            const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
+            if (type == XCB_MAP_NOTIFY && map->event == root_ && !map->override_redirect)
+                return map->window;
+            return std::nullopt;
+        });
+    }
+
+    // Waits for the first drawing into the window; false on timeout. Drawing
+    // that came before the call counts too: its event is still queued.
+    bool nextDrawing(xcb_window_t window, double deadline)
+    {
+        return next(deadline, [this, window](const xcb_generic_event_t* event) -> std::optional<bool> {
+            const auto* notify = reinterpret_cast<const xcb_damage_notify_event_t*>(event);
+            if ((event->response_type & 0x7f) == damageNotify_ && notify->drawable == window)
+                return true;
+            return std::nullopt;
+        }).has_value();
+    }
+
+    std::string title(xcb_window_t window)
+    {
+        std::string name = property(window, netWmName_, utf8String_);
+        return name.empty() ? property(window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING) : name;
+    }
+
+private:
+    // The first event `match` recognises, as it returns it; nothing on timeout.
+    template <class Match> auto next(double deadline, Match match) -> decltype(match(nullptr))
     {
         for (;;) {
             xcb_generic_event_t* event = xcb_poll_for_event(connection_);
@@ -103,23 +156,13 @@ public:
                     fail("lost the display");
                 continue;
             }
-            const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
-            const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
-            const std::optional<xcb_window_t> window
-                = mapped && map->event == root_ && !map->override_redirect ? std::optional(map->window) : std::nullopt;
+            const auto matched = match(event);
             std::free(event);
-            if (window)
-                return window;
+            if (matched)
+                return matched;
         }
     }
 
-    std::string title(xcb_window_t window)
-    {
-        std::string name = property(window, netWmName_, utf8String_);
-        return name.empty() ? property(window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING) : name;
-    }
-
-private:
     xcb_atom_t atom(const char* name)
     {
         xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
@@ -147,6 +190,7 @@ private:
     xcb_window_t root_ {};
     xcb_atom_t netWmName_ {};
     xcb_atom_t utf8String_ {};
+    uint8_t damageNotify_ {};
 };
 
 pid_t launch(const char* command)
@@ -164,29 +208,43 @@ pid_t launch(const char* command)
     return pid;
 }
 
+void end(pid_t pid)
+{
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
 Sample measure(Display& display, const char* command)
 {
     display.drain();
     const double start = now();
+    const double deadline = start + MapTimeoutMs;
     const pid_t pid = launch(command);
-    std::optional<Sample> sample;
-    while (!sample) {
-        const std::optional<xcb_window_t> window = display.nextMap(start + MapTimeoutMs);
+    Sample sample {};
+    for (;;) {
+        const std::optional<xcb_window_t> window = display.nextMap(deadline);
         if (!window) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
+            end(pid);
             fail(std::string(command) + " mapped no window titled Ludrix");
         }
         // Time and memory first: the program goes on running while the title
         // is fetched.
         const double mapped = now();
         const double peak = peakResidentMiB(pid);
-        if (display.title(*window) == WindowTitle)
-            sample = Sample { mapped - start, peak };
+        if (display.title(*window) == WindowTitle) {
+            sample.mapMs = mapped - start;
+            sample.mapPeakMiB = peak;
+            if (!display.nextDrawing(*window, deadline)) {
+                end(pid);
+                fail(std::string(command) + " drew nothing into its window");
+            }
+            sample.frameMs = now() - start;
+            sample.framePeakMiB = peakResidentMiB(pid);
+            break;
+        }
     }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-    return *sample;
+    end(pid);
+    return sample;
 }
 
 double median(std::vector<double> values)
@@ -242,7 +300,7 @@ int main(int argc, char* argv[])
             fail(std::string("unknown option ") + argv[arg]);
     }
     if (argc - arg != 4 || pairs < 1) {
-        std::fprintf(stderr, "usage: launch_to_map [--pairs N] [--warmups N] NAME_A COMMAND_A NAME_B COMMAND_B\n");
+        std::fprintf(stderr, "usage: launch_timer [--pairs N] [--warmups N] NAME_A COMMAND_A NAME_B COMMAND_B\n");
         return 2;
     }
     const char* names[] { argv[arg], argv[arg + 2] };
@@ -259,18 +317,28 @@ int main(int argc, char* argv[])
             samples[which].push_back(measure(display, commands[which]));
     }
 
-    std::printf("Launch to map of the window titled Ludrix, %d interleaved pairs after %d warm-up pairs\n", pairs,
-        warmups);
-    std::printf("%-10s %34s   %34s\n", "", "launch to map, ms", "peak resident memory at map, MiB");
-    std::printf("%-10s %10s %10s %10s   %10s %10s %10s\n", "", "median", "min", "max", "median", "min", "max");
-    for (int which : { 0, 1 }) {
-        const Summary time = summarise(samples[which], &Sample::milliseconds);
-        const Summary memory = summarise(samples[which], &Sample::peakMiB);
-        std::printf("%-10s %10.1f %10.1f %10.1f   %10.2f %10.2f %10.2f\n", names[which], time.median, time.min,
-            time.max, memory.median, memory.min, memory.max);
+    std::printf("Launch to the window titled Ludrix, %d interleaved pairs after %d warm-up pairs\n", pairs, warmups);
+    const struct {
+        const char* heading;
+        double Sample::*field;
+        const char* format;
+    } figures[] {
+        { "launch to map, ms", &Sample::mapMs, "%10.1f" },
+        { "peak resident memory at map, MiB", &Sample::mapPeakMiB, "%10.2f" },
+        { "launch to first frame, ms", &Sample::frameMs, "%10.1f" },
+        { "peak resident memory at first frame, MiB", &Sample::framePeakMiB, "%10.2f" },
+    };
+    for (const auto& figure : figures) {
+        std::printf("\n%-42s %10s %10s %10s\n", figure.heading, "median", "min", "max");
+        for (int which : { 0, 1 }) {
+            const Summary summary = summarise(samples[which], figure.field);
+            std::printf("  %-40s ", names[which]);
+            for (double value : { summary.median, summary.min, summary.max })
+                std::printf(figure.format, value);
+            std::printf("\n");
+        }
+        std::printf("  %-40s %10.3f\n", (std::string("median of ratios ") + names[0] + " / " + names[1]).c_str(),
+            medianRatio(samples[0], samples[1], figure.field));
     }
-    std::printf("median of the per-pair ratios %s / %s: time %.3f, memory %.3f\n", names[0], names[1],
-        medianRatio(samples[0], samples[1], &Sample::milliseconds),
-        medianRatio(samples[0], samples[1], &Sample::peakMiB));
     return 0;
 }
