@@ -1,8 +1,9 @@
 // Times two programs from launch to the first map of their window titled
 // "Ludrix", and on to its first frame, the first drawing into the mapped
-// window, with their peak resident memory at each moment, in interleaved
-// runs: A B A B ... after a few warm-up pairs. Prints, for each, the median,
-// minimum and maximum, and the median of the per-pair ratios A / B.
+// window, with their peak resident memory and the processor time they have
+// used at each moment, in interleaved runs: A B A B ... after a few warm-up
+// pairs. Prints, for each, the median, minimum and maximum, and the median of
+// the per-pair ratios A / B.
 //
 //   launch_timer [--pairs N] [--warmups N] NAME_A COMMAND_A NAME_B COMMAND_B
 //
@@ -24,6 +25,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <poll.h>
@@ -41,8 +43,10 @@ constexpr int MapTimeoutMs = 30'000;
 struct Sample {
     double mapMs;
     double mapPeakMiB;
+    double mapCpuMs;
     double frameMs;
     double framePeakMiB;
+    double frameCpuMs;
 };
 
 [[noreturn]] void fail(const std::string& why)
@@ -65,6 +69,23 @@ double peakResidentMiB(pid_t pid)
             return std::strtod(line.c_str() + 6, nullptr) / 1024.0;
     }
     fail("no VmHWM for process " + std::to_string(pid));
+}
+
+// The time the process's threads have spent on a processor, in ms: unlike
+// the time since launch, it leaves out the waits for a processor that the
+// other work on a shared machine causes.
+double cpuMs(pid_t pid)
+{
+    double nanoseconds = 0;
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        double running = 0;
+        if (schedstat >> running)
+            nanoseconds += running;
+    }
+    return nanoseconds / 1e6;
 }
 
 class Display {
@@ -231,15 +252,18 @@ Sample measure(Display& display, const char* command)
         // is fetched.
         const double mapped = now();
         const double peak = peakResidentMiB(pid);
+        const double cpu = cpuMs(pid);
         if (display.title(*window) == WindowTitle) {
             sample.mapMs = mapped - start;
             sample.mapPeakMiB = peak;
+            sample.mapCpuMs = cpu;
             if (!display.nextDrawing(*window, deadline)) {
                 end(pid);
                 fail(std::string(command) + " drew nothing into its window");
             }
             sample.frameMs = now() - start;
             sample.framePeakMiB = peakResidentMiB(pid);
+            sample.frameCpuMs = cpuMs(pid);
             break;
         }
     }
@@ -325,8 +349,10 @@ int main(int argc, char* argv[])
     } figures[] {
         { "launch to map, ms", &Sample::mapMs, "%10.1f" },
         { "peak resident memory at map, MiB", &Sample::mapPeakMiB, "%10.2f" },
+        { "processor time to map, ms", &Sample::mapCpuMs, "%10.1f" },
         { "launch to first frame, ms", &Sample::frameMs, "%10.1f" },
         { "peak resident memory at first frame, MiB", &Sample::framePeakMiB, "%10.2f" },
+        { "processor time to first frame, ms", &Sample::frameCpuMs, "%10.1f" },
     };
     for (const auto& figure : figures) {
         std::printf("\n%-42s %10s %10s %10s\n", figure.heading, "median", "min", "max");
