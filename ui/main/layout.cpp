@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QComboBox>
 #include <QFont>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPixmap>
@@ -66,6 +67,10 @@ QFont layoutFont(ControlFont font)
         result.setPixelSize(16); // 12 points
         result.setWeight(QFont::Bold);
         result.setItalic(true);
+        // About Us is the only text in this face, and its eight letters are
+        // all in it: looking up faces to borrow missing letters from would
+        // cost the start-up a font-list sort for nothing.
+        result.setStyleStrategy(QFont::NoFontMerging);
     } else {
         result.setFamilies({ "Liberation Sans", "MS Sans Serif", "Arial" });
         result.setStyleHint(QFont::SansSerif);
@@ -73,6 +78,16 @@ QFont layoutFont(ControlFont font)
         result.setWeight(font == WindowFont ? QFont::Normal : QFont::Bold);
     }
     return result;
+}
+
+QPixmap pictureFromResource(const QString& path)
+{
+    // The images are all PNG, which Qt reads itself. Left to find out, it
+    // would load every image-format plugin installed to ask each whether the
+    // file is theirs: a few milliseconds of the start-up, for nothing.
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImageReader(&reader);
 }
 
 QColor desktopColour()
@@ -127,7 +142,7 @@ QWidget* createWidget(const Control& control, QWidget& window)
     }
     case PictureBox: {
         auto* picture = new ClickableLabel(&window);
-        picture->setPixmap(QPixmap(caption));
+        picture->setPixmap(pictureFromResource(caption));
         return picture;
     }
     }

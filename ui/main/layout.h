@@ -11,6 +11,8 @@
 class QColor;
 class QFont;
 class QPalette;
+class QPixmap;
+class QString;
 
 namespace ui {
 
@@ -63,6 +65,9 @@ template <class Widget> Widget* findControl(const QWidget& window, const char* n
 // Creates the controls on `window` in table order, the order their ids give,
 // and chains those that take the focus in the order of their tab index.
 void buildLayout(QWidget& window, std::span<const Control> controls);
+
+// One of the program's own images, by its resource path.
+QPixmap pictureFromResource(const QString& path);
 
 // Linux desktops have no desktop colour to borrow, so this deep teal stands
 // in for it; the yellow, orange and highlighted-text captions stay readable

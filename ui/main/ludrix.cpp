@@ -62,7 +62,7 @@ Ludrix::Ludrix(QWidget* parent)
 {
     setObjectName(QStringLiteral("Ludrix"));
     setWindowTitle(ApplicationTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/images/ludrix.png")));
+    setWindowIcon(QIcon(pictureFromResource(QStringLiteral(":/images/ludrix.png"))));
     setFont(layoutFont(ControlFont::WindowFont));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, desktopColour());
