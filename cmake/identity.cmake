@@ -33,3 +33,6 @@ ludrix_zero_padded(build "${PROJECT_VERSION_TWEAK}" 4)
 set(LUDRIX_DISPLAY_VERSION "${PROJECT_VERSION_MAJOR}.${minor}.${build}")
 
 set(LUDRIX_RELEASE_DATE "2026-12-06")
+
+# The icon's sizes in the desktops' icon theme; 72 is the window's own.
+set(LUDRIX_ICON_SIZES 16 22 24 32 48 64 72 128 256)
