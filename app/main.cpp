@@ -1,10 +1,18 @@
 #include <QApplication>
 
+#include "app/identity.h"
+#include "ui/about/maker.h"
 #include "ui/main/ludrix.h"
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(app::ApplicationName));
+    QApplication::setApplicationVersion(QString::fromUtf8(app::ApplicationVersion));
+    QApplication::setOrganizationName(QString::fromUtf8(ui::MakerName));
+    QApplication::setOrganizationDomain(QString::fromUtf8(ui::MakerDomain));
+    // Lets a Wayland desktop match the window to the installed entry and icon.
+    QApplication::setDesktopFileName(QString::fromUtf8(app::DesktopFileName));
     ui::Ludrix window;
     window.show();
     return QApplication::exec();

@@ -1,6 +1,7 @@
-// Draws the program's images into the folder given as the only argument:
-// the window icon, the maker's logo and the banner. Run it through the build
-// target "images" after changing a drawing, and commit what it writes.
+// Draws the program's images into the folder given as the first argument:
+// the icon at each size that follows it, the maker's logo and the banner. Run
+// it through the build target "images" after changing a drawing, and commit
+// what it writes.
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -10,7 +11,12 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
+#include <QUrl>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+
+#include "ui/about/maker.h"
 
 namespace {
 
@@ -39,12 +45,21 @@ void mountainRange(QPainter& painter, const QPolygonF& ridge, const QColor& rock
     painter.fillPath(range.intersected(snow), QColor(244, 247, 252));
 }
 
-// A pipeline on stilts crossing tundra, snowy peaks behind it.
-QImage icon()
+// The icon is drawn on a 72-unit square, the window's own size.
+constexpr int IconUnits = 72;
+
+// A pipeline on stilts crossing tundra, snowy peaks behind it, drawn afresh
+// at each size rather than scaled from one picture. Lines never get thinner
+// than a pixel, and the pipe's joints, which would only turn it into dashes,
+// are left out below 32 pixels.
+QImage icon(int size)
 {
-    QImage image(72, 72, QImage::Format_RGB888);
+    QImage image(size, size, QImage::Format_RGB888);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    const double scale = double(size) / IconUnits;
+    painter.scale(scale, scale);
+    const auto lineWidth = [scale](double units) { return std::max(units, 1 / scale); };
 
     QLinearGradient sky(0, 0, 0, 44);
     sky.setColorAt(0, QColor(58, 118, 196));
@@ -66,7 +81,7 @@ QImage icon()
     painter.fillRect(QRectF(0, 47, 72, 25), tundra);
 
     // Stilts first, so that the pipe rests on them.
-    painter.setPen(QPen(QColor(52, 52, 56), 2));
+    painter.setPen(QPen(QColor(52, 52, 56), lineWidth(2)));
     for (int i = 0; i < 5; ++i) {
         const double x = 6 + i * 15;
         const double top = 62 - x * 0.2;
@@ -86,7 +101,9 @@ QImage icon()
     pipe.lineTo(-2, 64);
     pipe.closeSubpath();
     painter.fillPath(pipe, steel);
-    painter.setPen(QPen(QColor(48, 50, 54), 1));
+    if (size < 32)
+        return image;
+    painter.setPen(QPen(QColor(48, 50, 54), lineWidth(1)));
     for (int i = 1; i < 5; ++i) {
         const double x = i * 15 + 1;
         painter.drawLine(QPointF(x, 54 - x * 0.2 + 0.5), QPointF(x, 64 - x * 0.25 - 0.5));
@@ -143,7 +160,7 @@ QImage banner()
 
     painter.setPen(QColor(232, 60, 0));
     painter.setFont(face("Liberation Sans", 11, true, false));
-    const QString address = QStringLiteral("www.northfall.example");
+    const QString address = QUrl(QString::fromUtf8(ui::MakerWebAddress)).host();
     const int width = painter.fontMetrics().horizontalAdvance(address);
     painter.drawText(QPointF(200 - 6 - width, 59), address);
     return image;
@@ -155,12 +172,19 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: draw_images FOLDER\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: draw_images FOLDER [ICON-SIZE...]\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    bool saved = icon().save(folder.filePath(QStringLiteral("ludrix.png")));
+    bool saved = true;
+    // The window's own size keeps the plain name the window loads it by.
+    for (int i = 2; i < argc; ++i) {
+        const int size = std::atoi(argv[i]);
+        const QString name
+            = size == IconUnits ? QStringLiteral("ludrix.png") : QStringLiteral("ludrix-%1.png").arg(size);
+        saved = size > 0 && icon(size).save(folder.filePath(name)) && saved;
+    }
     saved = logo().save(folder.filePath(QStringLiteral("logo.png"))) && saved;
     saved = banner().save(folder.filePath(QStringLiteral("banner.png"))) && saved;
     return saved ? 0 : 1;
