@@ -170,6 +170,7 @@ private slots:
 
     void calculatesTheThirdValue_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("diaUnit");
         QTest::addColumn<QString>("velUnit");
         QTest::addColumn<QString>("flowUnit");
@@ -179,62 +180,14 @@ private slots:
         QTest::addColumn<QString>("computed");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("flow in cubic feet/sec") << "inches"
-                                                << "m/sec"
-                                                << "cubic feet/sec"
-                                                << "4"
-                                                << "2"
-                                                << ""
-                                                << "Flowrate"
-                                                << "0.57254843";
-        QTest::newRow("flow in cubic meter/hour") << "inches"
-                                                  << "m/sec"
-                                                  << "cubic meter/hour"
-                                                  << "4"
-                                                  << "2"
-                                                  << ""
-                                                  << "Flowrate"
-                                                  << "58.36375424";
-        QTest::newRow("velocity in ft/sec") << "inches"
-                                            << "ft/sec"
-                                            << "cubic meter/hour"
-                                            << "4"
-                                            << "10"
-                                            << ""
-                                            << "Flowrate"
-                                            << "88.94636146";
-        QTest::newRow("negative velocity") << "inches"
-                                           << "m/sec"
-                                           << "cubic meter/hour"
-                                           << "4"
-                                           << "-2"
-                                           << ""
-                                           << "Flowrate"
-                                           << "-58.36375424";
-        QTest::newRow("diameter in mm") << "mm"
-                                        << "m/sec"
-                                        << "cubic meter/hour"
-                                        << ""
-                                        << "2"
-                                        << "58.36375424"
-                                        << "Diameter"
-                                        << "101.6";
-        QTest::newRow("diameter in inches, letters replaced") << "inches"
-                                                              << "m/sec"
-                                                              << "cubic meter/hour"
-                                                              << "abc"
-                                                              << "2"
-                                                              << "58.36375424"
-                                                              << "Diameter"
-                                                              << "4";
-        QTest::newRow("velocity, typed spaces kept") << "mm"
-                                                     << "m/sec"
-                                                     << "cubic meter/hour"
-                                                     << " 100 "
-                                                     << ""
-                                                     << "10"
-                                                     << "Velocity"
-                                                     << "0.35373187";
+        QTest::newRow("flow in cubic feet/sec") << "inches" << "m/sec" << "cubic feet/sec" << "4" << "2" << "" << "Flowrate" << "0.57254843";
+        QTest::newRow("flow in cubic meter/hour") << "inches" << "m/sec" << "cubic meter/hour" << "4" << "2" << "" << "Flowrate" << "58.36375424";
+        QTest::newRow("velocity in ft/sec") << "inches" << "ft/sec" << "cubic meter/hour" << "4" << "10" << "" << "Flowrate" << "88.94636146";
+        QTest::newRow("negative velocity") << "inches" << "m/sec" << "cubic meter/hour" << "4" << "-2" << "" << "Flowrate" << "-58.36375424";
+        QTest::newRow("diameter in mm") << "mm" << "m/sec" << "cubic meter/hour" << "" << "2" << "58.36375424" << "Diameter" << "101.6";
+        QTest::newRow("diameter in inches, letters replaced") << "inches" << "m/sec" << "cubic meter/hour" << "abc" << "2" << "58.36375424" << "Diameter" << "4";
+        QTest::newRow("velocity, typed spaces kept") << "mm" << "m/sec" << "cubic meter/hour" << " 100 " << "" << "10" << "Velocity" << "0.35373187";
+        // clang-format on
     }
 
     void calculatesTheThirdValue()
@@ -267,6 +220,7 @@ private slots:
 
     void pickingAUnitReexpressesTheBox_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("boxName");
         QTest::addColumn<QString>("listName");
         QTest::addColumn<QString>("startUnit");
@@ -274,34 +228,13 @@ private slots:
         QTest::addColumn<QStringList>("picks");
         QTest::addColumn<QStringList>("shown");
 
-        QTest::newRow("diameter there and back")
-            << "Diameter"
-            << "DiaUnit"
-            << "inches"
-            << "4" << QStringList { "mm", "inches" } << QStringList { "101.6", "4" };
-        QTest::newRow("diameter unit picked again")
-            << "Diameter"
-            << "DiaUnit"
-            << "inches"
-            << "4" << QStringList { "inches", "mm", "mm" } << QStringList { "4", "101.6", "101.6" };
-        QTest::newRow("velocity there and back")
-            << "Velocity"
-            << "VelUnit"
-            << "m/sec"
-            << "2" << QStringList { "ft/sec", "m/sec" } << QStringList { "6.56167979", "2" };
-        QTest::newRow("velocity unit picked again") << "Velocity"
-                                                    << "VelUnit"
-                                                    << "m/sec"
-                                                    << "2.50" << QStringList { "m/sec" } << QStringList { "2.5" };
-        QTest::newRow("flow there and back")
-            << "Flowrate"
-            << "FlowUnit"
-            << "cubic meter/hour"
-            << "1" << QStringList { "liter/second", "cubic meter/hour" } << QStringList { "0.27778", "1.000008" };
-        QTest::newRow("empty box only records") << "Flowrate"
-                                                << "FlowUnit"
-                                                << "cubic meter/hour"
-                                                << "" << QStringList { "liter/second" } << QStringList { "" };
+        QTest::newRow("diameter there and back") << "Diameter" << "DiaUnit" << "inches" << "4" << QStringList { "mm", "inches" } << QStringList { "101.6", "4" };
+        QTest::newRow("diameter unit picked again") << "Diameter" << "DiaUnit" << "inches" << "4" << QStringList { "inches", "mm", "mm" } << QStringList { "4", "101.6", "101.6" };
+        QTest::newRow("velocity there and back") << "Velocity" << "VelUnit" << "m/sec" << "2" << QStringList { "ft/sec", "m/sec" } << QStringList { "6.56167979", "2" };
+        QTest::newRow("velocity unit picked again") << "Velocity" << "VelUnit" << "m/sec" << "2.50" << QStringList { "m/sec" } << QStringList { "2.5" };
+        QTest::newRow("flow there and back") << "Flowrate" << "FlowUnit" << "cubic meter/hour" << "1" << QStringList { "liter/second", "cubic meter/hour" } << QStringList { "0.27778", "1.000008" };
+        QTest::newRow("empty box only records") << "Flowrate" << "FlowUnit" << "cubic meter/hour" << "" << QStringList { "liter/second" } << QStringList { "" };
+        // clang-format on
     }
 
     void pickingAUnitReexpressesTheBox()
@@ -325,6 +258,7 @@ private slots:
 
     void noticesTellWhatWentWrongAndChangeNothing_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("diameter");
         QTest::addColumn<QString>("velocity");
         QTest::addColumn<QString>("flowrate");
@@ -332,36 +266,14 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         const QString needTwo = QString::fromUtf8(calc::NeedTwoValuesNotice.data());
-        QTest::newRow("nothing typed") << ""
-                                       << ""
-                                       << ""
-                                       << "" << needTwo;
-        QTest::newRow("three values") << "4"
-                                      << "2"
-                                      << "1"
-                                      << "" << needTwo;
-        QTest::newRow("only zero and spaces") << "0"
-                                              << "   "
-                                              << "5"
-                                              << "" << needTwo;
-        QTest::newRow("letters on a unit change") << ""
-                                                  << "abc"
-                                                  << ""
-                                                  << "ft/sec" << QString::fromUtf8(calc::NumericOnlyNotice.data());
-        QTest::newRow("square root of a negative")
-            << ""
-            << "2"
-            << "-1"
-            << "" << calc::ArithmeticError(calc::ArithmeticError::Kind::NegativeSquareRoot).what();
-        QTest::newRow("overflow") << "1e300"
-                                  << "1e300"
-                                  << ""
-                                  << "" << calc::ArithmeticError(calc::ArithmeticError::Kind::Overflow).what();
-        QTest::newRow("overflow on a unit change")
-            << ""
-            << "1.7e308"
-            << ""
-            << "inches/sec" << calc::ArithmeticError(calc::ArithmeticError::Kind::Overflow).what();
+        QTest::newRow("nothing typed") << "" << "" << "" << "" << needTwo;
+        QTest::newRow("three values") << "4" << "2" << "1" << "" << needTwo;
+        QTest::newRow("only zero and spaces") << "0" << "   " << "5" << "" << needTwo;
+        QTest::newRow("letters on a unit change") << "" << "abc" << "" << "ft/sec" << QString::fromUtf8(calc::NumericOnlyNotice.data());
+        QTest::newRow("square root of a negative") << "" << "2" << "-1" << "" << calc::ArithmeticError(calc::ArithmeticError::Kind::NegativeSquareRoot).what();
+        QTest::newRow("overflow") << "1e300" << "1e300" << "" << "" << calc::ArithmeticError(calc::ArithmeticError::Kind::Overflow).what();
+        QTest::newRow("overflow on a unit change") << "" << "1.7e308" << "" << "inches/sec" << calc::ArithmeticError(calc::ArithmeticError::Kind::Overflow).what();
+        // clang-format on
     }
 
     void noticesTellWhatWentWrongAndChangeNothing()
@@ -449,10 +361,12 @@ private slots:
     // A typed unit text must never stand beside a value read in another unit.
     void typedUnitTextGivesWayToTheUnitInForce_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("howEditingEnds");
         QTest::newRow("tab") << "tab";
         QTest::newRow("return") << "return";
         QTest::newRow("click on Calculate") << "calculate";
+        // clang-format on
     }
 
     void typedUnitTextGivesWayToTheUnitInForce()

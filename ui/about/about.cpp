@@ -34,8 +34,12 @@ QString contactCaption()
 }
 
 // The part of the enquiry link that never changes; the subject goes on the
-// end at each click.
-const QString EnquiryLinkStart = QStringLiteral("mailto:%1?subject=").arg(QString::fromUtf8(MakerEmailAddress));
+// end at each click. Made at the first click, not at start-up.
+const QString& enquiryLinkStart()
+{
+    static const QString start = QStringLiteral("mailto:%1?subject=").arg(QString::fromUtf8(MakerEmailAddress));
+    return start;
+}
 
 } // namespace
 
@@ -120,7 +124,7 @@ void About::Visit_Click()
 void About::Contact_Click()
 {
     hide();
-    Navigate(EnquiryLinkStart + QStringLiteral("Enquiry"));
+    Navigate(enquiryLinkStart() + QStringLiteral("Enquiry"));
 }
 
 void About::Navigate(QString NavTo)
