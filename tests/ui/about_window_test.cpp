@@ -9,14 +9,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <memory>
 
 #include "ui/about/about.h"
 #include "ui/main/layout.h"
 #include "ui/main/ludrix.h"
 #include "window_test_support.h"
 
-using testing_support::NoticeCatcher;
 using testing_support::UrlCatcher;
 
 class AboutWindowTest : public testing_support::MainWindowFixture {

@@ -9,13 +9,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <memory>
 
 #include "calc/calculator.h"
 #include "ui/main/ludrix.h"
 #include "window_test_support.h"
 
-using testing_support::NoticeCatcher;
 
 namespace {
 

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <memory>
 
 #include "calc/calculator.h"
 #include "calc/units.h"
@@ -24,7 +23,6 @@
 namespace {
 
 using testing_support::Notice;
-using testing_support::NoticeCatcher;
 using testing_support::UrlCatcher;
 
 // Test data is written with a decimal point; the window reads and writes the
