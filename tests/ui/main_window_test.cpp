@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <cmath>
 
 #include "calc/calculator.h"
 #include "calc/units.h"
@@ -231,6 +232,12 @@ private slots:
         QTest::newRow("velocity there and back") << "Velocity" << "VelUnit" << "m/sec" << "2" << QStringList { "ft/sec", "m/sec" } << QStringList { "6.56167979", "2" };
         QTest::newRow("velocity unit picked again") << "Velocity" << "VelUnit" << "m/sec" << "2.50" << QStringList { "m/sec" } << QStringList { "2.5" };
         QTest::newRow("flow there and back") << "Flowrate" << "FlowUnit" << "cubic meter/hour" << "1" << QStringList { "liter/second", "cubic meter/hour" } << QStringList { "0.27778", "1.000008" };
+        // Units far apart in size, where a factor rounded to a few places was
+        // up to 29 % off the true value.
+        QTest::newRow("gallons a day into cubic feet a second") << "Flowrate" << "FlowUnit" << "US gallon/day" << "1000000" << QStringList { "cubic feet/sec" } << QStringList { "1.54722865226337" };
+        QTest::newRow("barrels a day into cubic meters a second") << "Flowrate" << "FlowUnit" << "US Liquid Barrels/day" << "250" << QStringList { "cubic meter/sec" } << QStringList { "0.0003450245115625" };
+        QTest::newRow("liters an hour into UK barrels a second") << "Flowrate" << "FlowUnit" << "liter/hr" << "5000" << QStringList { "UK Barrels/sec" } << QStringList { "0.00848646791277345" };
+        QTest::newRow("liters a day into cubic meters a second") << "Flowrate" << "FlowUnit" << "liter/day" << "100000000" << QStringList { "cubic meter/sec" } << QStringList { "1.15740740740741" };
         QTest::newRow("empty box only records") << "Flowrate" << "FlowUnit" << "cubic meter/hour" << "" << QStringList { "liter/second" } << QStringList { "" };
         // clang-format on
     }
@@ -252,6 +259,26 @@ private slots:
             QCOMPARE(unitList->lineEdit()->text(), picks[i]);
             QCOMPARE(box(boxName.toLatin1())->text(), local(shown[i]));
         }
+    }
+
+    // Each arrow key re-expresses the value by one factor; down the whole flow
+    // list and back, only the published factors into and out of the base unit
+    // keep it from returning exactly.
+    void steppingThroughEveryFlowUnitAndBackKeepsTheValue()
+    {
+        QComboBox* flowUnit = list("FlowUnit");
+        type(box("Flowrate"), "1");
+        flowUnit->setFocus();
+        for (int i = 1; i < flowUnit->count(); ++i)
+            QTest::keyClick(flowUnit, Qt::Key_Down);
+        QCOMPARE(flowUnit->currentIndex(), flowUnit->count() - 1);
+        for (int i = 1; i < flowUnit->count(); ++i)
+            QTest::keyClick(flowUnit, Qt::Key_Up);
+        QCOMPARE(flowUnit->currentIndex(), 0);
+        bool isNumber = false;
+        const double value = QLocale::system().toDouble(box("Flowrate")->text(), &isNumber);
+        QVERIFY(isNumber);
+        QVERIFY2(std::fabs(value - 1) <= 1e-4, qPrintable(box("Flowrate")->text()));
     }
 
     void noticesTellWhatWentWrongAndChangeNothing_data()
