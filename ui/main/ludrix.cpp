@@ -1,5 +1,6 @@
 #include "ui/main/ludrix.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -8,10 +9,12 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
 #include <QStyle>
+#include <QStyleFactory>
 #include <utility>
 
 #include "calc/units.h"
@@ -52,6 +55,26 @@ template <std::size_t N> void fill(QComboBox& list, const std::array<std::string
     list.setCurrentIndex(0);
 }
 
+// The fixed layout gives its boxes, lists and most buttons 21 pixels; styles
+// made for taller controls cannot fit their frames and arrows into that, and
+// the unit lists would lose their arrows. Fusion fits, every caption was measured with
+// it, and being built into Qt Widgets it loads no plugin. The program's
+// windows and notices all take the application's style, so it is set there.
+void useFittingStyle()
+{
+    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
+        return;
+    // The colours stay those the desktop chose with its style: a dark style
+    // brings its dark colours along.
+    QPalette desktopColours = QApplication::palette();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (QApplication::palette() != desktopColours) {
+        // Every role, or Qt would fill in the unset ones from Fusion's own.
+        desktopColours.setResolveMask(~QPalette::ResolveMask(0));
+        QApplication::setPalette(desktopColours);
+    }
+}
+
 } // namespace
 
 Ludrix::Ludrix(QWidget* parent)
@@ -60,6 +83,7 @@ Ludrix::Ludrix(QWidget* parent)
             | Qt::WindowCloseButtonHint)
     , calculator_(*this, numberFormat(QLocale::system()))
 {
+    useFittingStyle();
     setObjectName(QStringLiteral("Ludrix"));
     setWindowTitle(ApplicationTitle);
     setWindowIcon(QIcon(pictureFromResource(QStringLiteral(":/images/ludrix.png"))));
