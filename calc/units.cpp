@@ -26,8 +26,8 @@ constinit const ConversionTable<4> VelocityConversion { { {
 
 namespace {
 
-// Unit sizes as whole numbers, so that the factors between them are rounded
-// exactly: volumes in units of 1e-12 m3, time spans as how many fit in a day.
+// Unit sizes as whole numbers, so that the factors between them come out
+// exact: volumes in units of 1e-12 m3, time spans as how many fit in a day.
 constexpr std::int64_t CubicFeet = 28'316'846'592;
 constexpr std::int64_t UsGallon = 3'785'411'784;
 constexpr std::int64_t MillionUsGallon = UsGallon * 1'000'000;
@@ -92,53 +92,26 @@ constexpr std::array<FlowUnit, 37> Flow { {
     { "US Federal Barrels/day", UsFederalBarrel, PerDay, 0.004889, 204.520303 },
 } };
 
-constexpr int UsGallonPerDay = 7;
-constexpr int MillionUsGallonPerDay = 8;
-
-// A factor as the decimal digits / 10^places, so that shifting it by a power
-// of ten loses nothing.
-struct Decimal {
-    std::int64_t digits;
-    int places;
-};
-
-constexpr std::int64_t powerOfTen(int n)
+// A unit size as a double, refused when it does not convert exactly. Every size
+// here does, though some pass 2^53, since they end in many factors of two.
+constexpr double exactly(std::int64_t size)
 {
-    std::int64_t p = 1;
-    while (n-- > 0)
-        p *= 10;
-    return p;
+    const auto converted = static_cast<double>(size);
+    if (static_cast<std::int64_t>(converted) != size)
+        throw std::logic_error("a flow unit size that a double cannot hold");
+    return converted;
 }
 
-// numerator / denominator rounded half up to six decimal places, or to nine
-// when it is below 0.000001, by long division so no tie is misjudged.
-constexpr Decimal roundedRatio(std::int64_t numerator, std::int64_t denominator)
-{
-    std::int64_t digits = numerator / denominator;
-    std::int64_t remainder = numerator % denominator;
-    int places = 0;
-    for (int wanted = 6; places < wanted;) {
-        remainder *= 10;
-        digits = digits * 10 + remainder / denominator;
-        remainder %= denominator;
-        if (++places == 6 && digits == 0)
-            wanted = 9;
-    }
-    if (2 * remainder >= denominator)
-        ++digits;
-    return { digits, places };
-}
-
-constexpr double toDouble(Decimal d)
-{
-    return static_cast<double>(d.digits) / static_cast<double>(powerOfTen(d.places));
-}
-
-constexpr Decimal ruleFactor(int from, int to)
+// Every factor off the published row and column is the units' true ratio: a
+// unit change multiplies by this one factor, so any rounding of it shows in
+// the result, and stepping through the list compounds it.
+constexpr double trueRatio(int from, int to)
 {
     const FlowUnit& a = Flow[from];
     const FlowUnit& b = Flow[to];
-    return roundedRatio(a.volume * a.spansPerDay, b.volume * b.spansPerDay);
+    // One division of two exact operands rounds once: the double nearest to
+    // the true ratio.
+    return exactly(a.volume * a.spansPerDay) / exactly(b.volume * b.spansPerDay);
 }
 
 constexpr ConversionTable<37> makeFlowConversion()
@@ -153,14 +126,8 @@ constexpr ConversionTable<37> makeFlowConversion()
                 factor = Flow[from].toBase;
             else if (from == to)
                 factor = 1;
-            else if (to == MillionUsGallonPerDay) {
-                // The gallon factor shifted by six places, keeping every digit
-                // that the rounding to six places would otherwise cut off.
-                Decimal gallons = ruleFactor(from, UsGallonPerDay);
-                gallons.places += 6;
-                factor = toDouble(gallons);
-            } else
-                factor = toDouble(ruleFactor(from, to));
+            else
+                factor = trueRatio(from, to);
             rows[from][to] = factor;
         }
     }

@@ -166,7 +166,7 @@ TEST_F(CalculatorTest, PickingAUnitReexpressesTheNumberInIt)
         { "flow is not rounded", UnitList::FlowUnit, Box::Flowrate, CubicMeterPerHour, "1.23456789",
             { { LiterPerSecond, "0.3429382684842" } } },
         { "flow by the direct factor", UnitList::FlowUnit, Box::Flowrate, UsGallonPerMinute, "1",
-            { { LiterPerSecond, "0.06309" } } },
+            { { LiterPerSecond, "0.0630901964" } } },
         { "million gallons", UnitList::FlowUnit, Box::Flowrate, UsGallonPerDay, "1",
             { { MillionUsGallonPerDay, "0.000001" }, { UsGallonPerDay, "1" } } },
         { "the box's spaces do not matter", UnitList::FlowUnit, Box::Flowrate, CubicMeterPerHour, "  1  ",

@@ -12,8 +12,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleFactory>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QWheelEvent>
+#include <cmath>
+#include <memory>
 
 #include "calc/calculator.h"
 #include "calc/units.h"
@@ -241,6 +245,12 @@ private slots:
         QTest::newRow("velocity there and back") << "Velocity" << "VelUnit" << "m/sec" << "2" << QStringList { "ft/sec", "m/sec" } << QStringList { "6.56167979", "2" };
         QTest::newRow("velocity unit picked again") << "Velocity" << "VelUnit" << "m/sec" << "2.50" << QStringList { "m/sec" } << QStringList { "2.5" };
         QTest::newRow("flow there and back") << "Flowrate" << "FlowUnit" << "cubic meter/hour" << "1" << QStringList { "liter/second", "cubic meter/hour" } << QStringList { "0.27778", "1.000008" };
+        // Units far apart in size, where a factor rounded to a few places was
+        // up to 29 % off the true value.
+        QTest::newRow("gallons a day into cubic feet a second") << "Flowrate" << "FlowUnit" << "US gallon/day" << "1000000" << QStringList { "cubic feet/sec" } << QStringList { "1.54722865226337" };
+        QTest::newRow("barrels a day into cubic meters a second") << "Flowrate" << "FlowUnit" << "US Liquid Barrels/day" << "250" << QStringList { "cubic meter/sec" } << QStringList { "0.0003450245115625" };
+        QTest::newRow("liters an hour into UK barrels a second") << "Flowrate" << "FlowUnit" << "liter/hr" << "5000" << QStringList { "UK Barrels/sec" } << QStringList { "0.00848646791277345" };
+        QTest::newRow("liters a day into cubic meters a second") << "Flowrate" << "FlowUnit" << "liter/day" << "100000000" << QStringList { "cubic meter/sec" } << QStringList { "1.15740740740741" };
         QTest::newRow("empty box only records, a long name") << "Flowrate" << "FlowUnit" << "cubic meter/hour" << "" << QStringList { "US Federal Barrels/minute" } << QStringList { "" };
         // clang-format on
     }
@@ -264,6 +274,26 @@ private slots:
             QCOMPARE(drawnFrom(unitList->lineEdit()), 0);
             QCOMPARE(drawnFrom(box(boxName.toLatin1())), 0);
         }
+    }
+
+    // Each arrow key re-expresses the value by one factor; down the whole flow
+    // list and back, only the published factors into and out of the base unit
+    // keep it from returning exactly.
+    void steppingThroughEveryFlowUnitAndBackKeepsTheValue()
+    {
+        QComboBox* flowUnit = list("FlowUnit");
+        type(box("Flowrate"), "1");
+        flowUnit->setFocus();
+        for (int i = 1; i < flowUnit->count(); ++i)
+            QTest::keyClick(flowUnit, Qt::Key_Down);
+        QCOMPARE(flowUnit->currentIndex(), flowUnit->count() - 1);
+        for (int i = 1; i < flowUnit->count(); ++i)
+            QTest::keyClick(flowUnit, Qt::Key_Up);
+        QCOMPARE(flowUnit->currentIndex(), 0);
+        bool isNumber = false;
+        const double value = QLocale::system().toDouble(box("Flowrate")->text(), &isNumber);
+        QVERIFY(isNumber);
+        QVERIFY2(std::fabs(value - 1) <= 1e-4, qPrintable(box("Flowrate")->text()));
     }
 
     void noticesTellWhatWentWrongAndChangeNothing_data()
@@ -446,12 +476,37 @@ private slots:
         QCOMPARE(box("Flowrate")->text(), local("58.36375424"));
     }
 
-    void captionsFitTheirBoxes()
+    // One run has the desktop ask for a style of its own (tests/ui/CMakeLists.txt).
+    void captionsAndUnitsFitTheirBoxesWhateverStyleTheDesktopAsksFor()
     {
+        const QString asked = qEnvironmentVariable("QT_STYLE_OVERRIDE");
+        QVERIFY2(asked.isEmpty() || QStyleFactory::keys().contains(asked, Qt::CaseInsensitive), qPrintable(asked));
+        QCOMPARE(QApplication::style()->name(), "fusion");
+        if (!asked.isEmpty()) {
+            const std::unique_ptr<QStyle> desktopStyle(QStyleFactory::create(asked));
+            QCOMPARE(box("Diameter")->palette().color(QPalette::Base),
+                desktopStyle->standardPalette().color(QPalette::Base));
+        }
         for (const ui::Control& row : ui::MainWindowControls) {
+            QWidget* widget = control(row.name);
+            if (auto* unitList = qobject_cast<QComboBox*>(widget)) {
+                QStyleOptionComboBox option;
+                option.initFrom(unitList);
+                option.editable = true;
+                const QRect arrow = unitList->style()->subControlRect(
+                    QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, unitList);
+                QVERIFY2(!arrow.isEmpty() && unitList->rect().contains(arrow), row.name);
+                // Something is drawn there: the arrow's place is not one flat colour.
+                const QImage drawn = unitList->grab().toImage().copy(arrow);
+                QImage flat(drawn.size(), drawn.format());
+                flat.fill(drawn.pixelColor(0, 0));
+                QVERIFY2(drawn != flat, row.name);
+                // Nor is the foot of the unit's line of text cut off.
+                const QLineEdit* field = unitList->lineEdit();
+                QVERIFY2(field->rect().contains(field->inputMethodQuery(Qt::ImCursorRectangle).toRect()), row.name);
+            }
             if (row.kind != ui::ControlKind::Label && row.kind != ui::ControlKind::CommandButton)
                 continue;
-            QWidget* widget = control(row.name);
             const QRect room = testing_support::captionRoom(widget);
             const QFontMetrics metrics(widget->font());
             QVERIFY2(metrics.horizontalAdvance(testing_support::captionOf(widget)) <= room.width(), row.name);

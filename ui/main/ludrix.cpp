@@ -1,6 +1,7 @@
 #include "ui/main/ludrix.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -9,11 +10,13 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStringList>
 #include <QStyle>
+#include <QStyleFactory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -61,6 +64,26 @@ template <std::size_t N> void fill(QComboBox& list, const std::array<std::string
         view->sizeHintForColumn(0) + view->verticalScrollBar()->sizeHint().width() + 2 * view->frameWidth());
 }
 
+// The fixed layout gives its boxes, lists and most buttons 21 pixels; styles
+// made for taller controls cannot fit their frames and arrows into that, and
+// the unit lists would lose their arrows. Fusion fits, every caption was measured with
+// it, and being built into Qt Widgets it loads no plugin. The program's
+// windows and notices all take the application's style, so it is set there.
+void useFittingStyle()
+{
+    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
+        return;
+    // The colours stay those the desktop chose with its style: a dark style
+    // brings its dark colours along.
+    QPalette desktopColours = QApplication::palette();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (QApplication::palette() != desktopColours) {
+        // Every role, or Qt would fill in the unset ones from Fusion's own.
+        desktopColours.setResolveMask(~QPalette::ResolveMask(0));
+        QApplication::setPalette(desktopColours);
+    }
+}
+
 } // namespace
 
 Ludrix::Ludrix(QWidget* parent)
@@ -69,6 +92,7 @@ Ludrix::Ludrix(QWidget* parent)
             | Qt::WindowCloseButtonHint)
     , calculator_(*this, numberFormat(QLocale::system()))
 {
+    useFittingStyle();
     setObjectName(QStringLiteral("Ludrix"));
     setWindowTitle(ApplicationTitle);
     setWindowIcon(QIcon(pictureFromResource(QStringLiteral(":/images/ludrix.png"))));
