@@ -171,14 +171,17 @@ void Calculator::DiaUnit_Click()
     const std::int16_t picked = pickedPosition(UnitList::DiaUnit, DiameterUnits.size());
     // The diameter keeps no previous unit: converting on a pick of the unit
     // already in force would divide or multiply a second time.
-    const bool changed = picked != state_.DiameterUnitIndex;
-    state_.DiameterUnitIndex = picked;
-    if (!changed)
+    if (picked == state_.DiameterUnitIndex)
         return;
     const auto value = valueToConvert(Box::Diameter);
-    if (!value)
+    if (!value) {
+        state_.DiameterUnitIndex = picked;
         return;
+    }
+    // Converted before the unit is recorded, so that a conversion that fails
+    // leaves the box's number in the unit it was written in.
     state_.DiameterMm = picked == 0 ? over(*value, MmPerInch) : times(*value, MmPerInch);
+    state_.DiameterUnitIndex = picked;
     window_.setText(Box::Diameter, roundedDisplayForm(state_.DiameterMm, format_));
 }
 
@@ -187,14 +190,14 @@ std::optional<double> Calculator::reexpress(
     UnitList list, Box box, const ConversionTable<N>& table, std::int16_t& previous, std::int16_t& current)
 {
     const std::int16_t picked = pickedPosition(list, N);
+    const auto value = valueToConvert(box);
+    // Converted before the unit is recorded, as for the diameter.
+    const auto converted = value ? std::optional(times(*value, table(current, picked))) : std::nullopt;
     // The unit is recorded even when there is nothing to convert: a number
     // typed later is read in it.
     previous = current;
     current = picked;
-    const auto value = valueToConvert(box);
-    if (!value)
-        return std::nullopt;
-    return times(*value, table(previous, current));
+    return converted;
 }
 
 void Calculator::VelUnit_Click()

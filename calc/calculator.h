@@ -27,6 +27,8 @@ struct CalculatorState {
     std::int16_t VelocityUnitIndex = 0;
     std::int16_t PreviousFlowUnitIndex = 0;
     std::int16_t FlowUnitIndex = 0;
+
+    bool operator==(const CalculatorState&) const = default;
 };
 
 // A step of a calculation whose result is no finite number. Thrown before any
@@ -50,6 +52,8 @@ public:
     void initialise();
 
     void Calculate_Click();
+    // A pick whose conversion fails throws ArithmeticError and is not
+    // recorded: the unit in force stays the one the box's number is in.
     void DiaUnit_Click();
     void VelUnit_Click();
     void FlowUnit_Click();

@@ -60,12 +60,13 @@ bool takeGroupSeparator(Scanner& in, const NumberFormat& format)
 }
 
 // Integer digits, either plain or in groups of three after a lead of one to
-// three; "1,5" in a point locale is refused rather than read as 15.
+// three that does not start with 0; "1,5" and "0,500" in a point locale are
+// refused rather than read as 15 and 500, for they were meant as fractions.
 bool takeIntegerPart(Scanner& in, const NumberFormat& format, std::string& digits)
 {
     const std::size_t n = in.takeDigits(digits);
     const bool grouping = !format.groupSeparator.empty() && format.groupSeparator != format.decimalSeparator;
-    if (n == 0 || n > 3 || !grouping)
+    if (n == 0 || n > 3 || digits.front() == '0' || !grouping)
         return true;
     while (takeGroupSeparator(in, format)) {
         if (in.takeDigits(digits) != 3)

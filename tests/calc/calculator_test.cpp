@@ -222,16 +222,24 @@ TEST_F(CalculatorTest, TextThatIsNoNumberBringsTheNoticeButTheUnitIsStillRecorde
     EXPECT_EQ(calculator.state().DiameterUnitIndex, 0);
 }
 
-TEST_F(CalculatorTest, AnOverflowingConversionLeavesTheBox)
+TEST_F(CalculatorTest, AnOverflowingConversionLeavesTheBoxAndTheUnitInForce)
 {
     // inches into mm, inches/sec into cm/sec, cubic feet/sec into cubic feet/minute
     const std::tuple<UnitList, Box, int> growing[] = { { UnitList::DiaUnit, Box::Diameter, 1 },
         { UnitList::VelUnit, Box::Velocity, 2 }, { UnitList::FlowUnit, Box::Flowrate, 1 } };
     for (const auto& [list, box, position] : growing) {
+        pick(list, 1); // so that the previous unit differs from the one in force
+        pick(list, 0);
         window.boxes = { { box, "1.7e308" } };
+        const CalculatorState before = calculator.state();
         EXPECT_THROW(pick(list, position), ArithmeticError);
         EXPECT_EQ(window.text(box), "1.7e308");
+        EXPECT_EQ(calculator.state(), before);
     }
+    // The next pick converts from the unit in force, not from the failed one.
+    window.boxes = { { Box::Velocity, "1" } };
+    pick(UnitList::VelUnit, FtPerSec);
+    EXPECT_EQ(window.text(Box::Velocity), "0.0833333");
 }
 
 TEST_F(CalculatorTest, APositionOutsideTheListIsRefusedAndNotRecorded)

@@ -37,6 +37,8 @@ TEST(ReadNumber, FollowsTheLocaleSeparators)
         { "1,,2", Refused, Refused },
         { "1,23", Refused, 1.23 },
         { "1,2345", Refused, 1.2345 },
+        { "0,500", Refused, 0.5 },
+        { "01,000", Refused, 1 },
         { ",5", Refused, 0.5 },
         { "-2.5", -2.5, Refused },
         { "+4", 4, 4 },

@@ -62,15 +62,17 @@ struct Session {
     }
 
     // Runs an operation as the window does: an arithmetic failure becomes a
-    // notice and writes nothing.
-    template <class Operation> void run(Operation operation)
+    // notice and writes nothing. True when it failed so.
+    template <class Operation> bool run(Operation operation)
     {
         try {
             operation();
         } catch (const calc::ArithmeticError& failure) {
             FUZZ_CHECK(window.writes == (std::array<int, 3> {}), "a failed step wrote a box");
             window.notices.emplace_back(failure.what());
+            return true;
         }
+        return false;
     }
 
     void checkOnlyWritten(const std::array<std::string, 3>& before, std::optional<Box> allowed) const
@@ -118,22 +120,20 @@ struct Session {
         const calc::CalculatorState old = calculator.state();
         window.picked[static_cast<std::size_t>(list)] = position;
         window.forget();
-        run([&] { (calculator.*calc::pickOperation(list))(); });
+        const bool failed = run([&] { (calculator.*calc::pickOperation(list))(); });
 
         const calc::CalculatorState& now = calculator.state();
-        switch (list) {
-        case UnitList::DiaUnit:
+        // A failed conversion takes the pick back, so the box's number keeps its unit.
+        if (failed)
+            FUZZ_CHECK(now == old, "a pick that failed was recorded");
+        else if (list == UnitList::DiaUnit)
             FUZZ_CHECK(now.DiameterUnitIndex == position, "diameter unit not recorded");
-            break;
-        case UnitList::VelUnit:
+        else if (list == UnitList::VelUnit)
             FUZZ_CHECK(now.VelocityUnitIndex == position && now.PreviousVelocityUnitIndex == old.VelocityUnitIndex,
                 "velocity units not recorded");
-            break;
-        case UnitList::FlowUnit:
+        else
             FUZZ_CHECK(now.FlowUnitIndex == position && now.PreviousFlowUnitIndex == old.FlowUnitIndex,
                 "flow units not recorded");
-            break;
-        }
 
         const bool sameDiameterUnit = list == UnitList::DiaUnit && old.DiameterUnitIndex == position;
         if (sameDiameterUnit || calc::trimSpaces(before[RecordingWindow::index(box)]).empty()) {

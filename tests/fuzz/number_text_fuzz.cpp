@@ -98,6 +98,9 @@ void checkReading(std::string_view text, const calc::NumberFormat& format)
         FUZZ_CHECK(plainNumber(plain), "accepted, yet no number: %s", shown.c_str());
         const double expected = std::strtod(plain.c_str(), nullptr);
         FUZZ_CHECK(*value == expected, "%s read as %.17g, not %.17g", shown.c_str(), *value, expected);
+        // "0,500" was meant as a fraction: groups never follow a lead of 0.
+        FUZZ_CHECK(!hasGroupSeparator(text, format) || plain[plain.find_first_of("0123456789")] != '0',
+            "grouped after a lead 0: %s", shown.c_str());
         return;
     }
     // Refused: then it must be no plain number, lie beyond a double, or rest

@@ -15,6 +15,7 @@
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
 #include <QTest>
+#include <QWheelEvent>
 #include <cmath>
 #include <memory>
 
@@ -69,6 +70,14 @@ private:
             QTest::keyClick(field, Qt::Key_Delete);
         else
             QTest::keyClicks(field, text);
+    }
+
+    // The position of the character drawn at the field's left edge: 0 when
+    // the text is shown from its start.
+    static int drawnFrom(QLineEdit* field)
+    {
+        field->grab(); // lays the text out as it is drawn
+        return field->cursorPositionAt(field->contentsRect().topLeft());
     }
 
     QString focusedControl() const
@@ -185,10 +194,10 @@ private slots:
         QTest::newRow("flow in cubic feet/sec") << "inches" << "m/sec" << "cubic feet/sec" << "4" << "2" << "" << "Flowrate" << "0.57254843";
         QTest::newRow("flow in cubic meter/hour") << "inches" << "m/sec" << "cubic meter/hour" << "4" << "2" << "" << "Flowrate" << "58.36375424";
         QTest::newRow("velocity in ft/sec") << "inches" << "ft/sec" << "cubic meter/hour" << "4" << "10" << "" << "Flowrate" << "88.94636146";
-        QTest::newRow("negative velocity") << "inches" << "m/sec" << "cubic meter/hour" << "4" << "-2" << "" << "Flowrate" << "-58.36375424";
+        QTest::newRow("negative velocity, wider than the box") << "inches" << "m/sec" << "cubic meter/hour" << "1234" << "-2" << "" << "Flowrate" << "-5554609.80946784";
         QTest::newRow("diameter in mm") << "mm" << "m/sec" << "cubic meter/hour" << "" << "2" << "58.36375424" << "Diameter" << "101.6";
         QTest::newRow("diameter in inches, letters replaced") << "inches" << "m/sec" << "cubic meter/hour" << "abc" << "2" << "58.36375424" << "Diameter" << "4";
-        QTest::newRow("velocity, typed spaces kept") << "mm" << "m/sec" << "cubic meter/hour" << " 100 " << "" << "10" << "Velocity" << "0.35373187";
+        QTest::newRow("velocity, typed spaces kept") << "mm" << "m/sec" << "cubic meter/hour" << " 100.00000000000 " << "" << "10" << "Velocity" << "0.35373187";
         // clang-format on
     }
 
@@ -217,6 +226,7 @@ private slots:
         for (auto it = typed.begin(); it != typed.end(); ++it) {
             if (it.key() != computed)
                 QCOMPARE(box(it.key().toLatin1())->text(), local(it.value()));
+            QCOMPARE(drawnFrom(box(it.key().toLatin1())), 0);
         }
     }
 
@@ -230,7 +240,7 @@ private slots:
         QTest::addColumn<QStringList>("picks");
         QTest::addColumn<QStringList>("shown");
 
-        QTest::newRow("diameter there and back") << "Diameter" << "DiaUnit" << "inches" << "4" << QStringList { "mm", "inches" } << QStringList { "101.6", "4" };
+        QTest::newRow("diameter there and back") << "Diameter" << "DiaUnit" << "inches" << "12345.6789012" << QStringList { "mm", "inches" } << QStringList { "313580.24409048", "12345.6789012" };
         QTest::newRow("diameter unit picked again") << "Diameter" << "DiaUnit" << "inches" << "4" << QStringList { "inches", "mm", "mm" } << QStringList { "4", "101.6", "101.6" };
         QTest::newRow("velocity there and back") << "Velocity" << "VelUnit" << "m/sec" << "2" << QStringList { "ft/sec", "m/sec" } << QStringList { "6.56167979", "2" };
         QTest::newRow("velocity unit picked again") << "Velocity" << "VelUnit" << "m/sec" << "2.50" << QStringList { "m/sec" } << QStringList { "2.5" };
@@ -241,7 +251,7 @@ private slots:
         QTest::newRow("barrels a day into cubic meters a second") << "Flowrate" << "FlowUnit" << "US Liquid Barrels/day" << "250" << QStringList { "cubic meter/sec" } << QStringList { "0.0003450245115625" };
         QTest::newRow("liters an hour into UK barrels a second") << "Flowrate" << "FlowUnit" << "liter/hr" << "5000" << QStringList { "UK Barrels/sec" } << QStringList { "0.00848646791277345" };
         QTest::newRow("liters a day into cubic meters a second") << "Flowrate" << "FlowUnit" << "liter/day" << "100000000" << QStringList { "cubic meter/sec" } << QStringList { "1.15740740740741" };
-        QTest::newRow("empty box only records") << "Flowrate" << "FlowUnit" << "cubic meter/hour" << "" << QStringList { "liter/second" } << QStringList { "" };
+        QTest::newRow("empty box only records, a long name") << "Flowrate" << "FlowUnit" << "cubic meter/hour" << "" << QStringList { "US Federal Barrels/minute" } << QStringList { "" };
         // clang-format on
     }
 
@@ -261,6 +271,8 @@ private slots:
             pick(unitList, picks[i]);
             QCOMPARE(unitList->lineEdit()->text(), picks[i]);
             QCOMPARE(box(boxName.toLatin1())->text(), local(shown[i]));
+            QCOMPARE(drawnFrom(unitList->lineEdit()), 0);
+            QCOMPARE(drawnFrom(box(boxName.toLatin1())), 0);
         }
     }
 
@@ -291,16 +303,17 @@ private slots:
         QTest::addColumn<QString>("velocity");
         QTest::addColumn<QString>("flowrate");
         QTest::addColumn<QString>("velUnitPick");
+        QTest::addColumn<QString>("velUnitAfter");
         QTest::addColumn<QString>("expected");
 
         const QString needTwo = QString::fromUtf8(calc::NeedTwoValuesNotice.data());
-        QTest::newRow("nothing typed") << "" << "" << "" << "" << needTwo;
-        QTest::newRow("three values") << "4" << "2" << "1" << "" << needTwo;
-        QTest::newRow("only zero and spaces") << "0" << "   " << "5" << "" << needTwo;
-        QTest::newRow("letters on a unit change") << "" << "abc" << "" << "ft/sec" << QString::fromUtf8(calc::NumericOnlyNotice.data());
-        QTest::newRow("square root of a negative") << "" << "2" << "-1" << "" << calc::ArithmeticError(calc::ArithmeticError::Kind::NegativeSquareRoot).what();
-        QTest::newRow("overflow") << "1e300" << "1e300" << "" << "" << calc::ArithmeticError(calc::ArithmeticError::Kind::Overflow).what();
-        QTest::newRow("overflow on a unit change") << "" << "1.7e308" << "" << "inches/sec" << calc::ArithmeticError(calc::ArithmeticError::Kind::Overflow).what();
+        QTest::newRow("nothing typed") << "" << "" << "" << "" << "m/sec" << needTwo;
+        QTest::newRow("three values") << "4" << "2" << "1" << "" << "m/sec" << needTwo;
+        QTest::newRow("only zero and spaces") << "0" << "   " << "5" << "" << "m/sec" << needTwo;
+        QTest::newRow("letters on a unit change") << "" << "abc" << "" << "ft/sec" << "ft/sec" << QString::fromUtf8(calc::NumericOnlyNotice.data());
+        QTest::newRow("square root of a negative") << "" << "2" << "-1" << "" << "m/sec" << calc::ArithmeticError(calc::ArithmeticError::Kind::NegativeSquareRoot).what();
+        QTest::newRow("overflow") << "1e300" << "1e300" << "" << "" << "m/sec" << calc::ArithmeticError(calc::ArithmeticError::Kind::Overflow).what();
+        QTest::newRow("overflow on a unit change") << "" << "1.7e308" << "" << "inches/sec" << "m/sec" << calc::ArithmeticError(calc::ArithmeticError::Kind::Overflow).what();
         // clang-format on
     }
 
@@ -310,6 +323,7 @@ private slots:
         QFETCH(QString, velocity);
         QFETCH(QString, flowrate);
         QFETCH(QString, velUnitPick);
+        QFETCH(QString, velUnitAfter);
         QFETCH(QString, expected);
 
         pick(list("VelUnit"), "m/sec");
@@ -330,7 +344,51 @@ private slots:
         QCOMPARE(box("Diameter")->text(), local(diameter));
         QCOMPARE(box("Velocity")->text(), local(velocity));
         QCOMPARE(box("Flowrate")->text(), local(flowrate));
+        QCOMPARE(list("VelUnit")->lineEdit()->text(), velUnitAfter);
+        QCOMPARE(list("VelUnit")->currentText(), velUnitAfter);
         QVERIFY(window_->isVisible());
+    }
+
+    void openListsShowEveryEntryWhole()
+    {
+        for (const char* name : { "DiaUnit", "VelUnit", "FlowUnit" }) {
+            QComboBox* unitList = list(name);
+            unitList->showPopup();
+            QAbstractItemView* view = unitList->view();
+            QTRY_VERIFY(view->isVisible());
+            for (int i = 0; i < unitList->count(); ++i) {
+                const QModelIndex entry = unitList->model()->index(i, 0);
+                QVERIFY2(view->viewport()->width() >= view->sizeHintForIndex(entry).width(),
+                    qPrintable(entry.data().toString()));
+            }
+            QVERIFY(unitList->screen()->geometry().contains(view->window()->geometry()));
+            unitList->hidePopup();
+        }
+    }
+
+    void theWheelPicksOnlyInTheListWithTheFocus()
+    {
+        QComboBox* flowUnit = list("FlowUnit");
+        type(box("Flowrate"), "1");
+        // One notch down, sent where a notch over the field ends up. Sent
+        // from here, it neither gives the focus nor goes on to the parent as
+        // the desktop's does; hence the focus policy is asked for directly.
+        const auto roll = [flowUnit] {
+            const QPointF at = flowUnit->rect().center();
+            QWheelEvent notch(
+                at, flowUnit->mapToGlobal(at), {}, { 0, -120 }, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(flowUnit, &notch);
+        };
+        QVERIFY((flowUnit->focusPolicy() & Qt::WheelFocus) != Qt::WheelFocus);
+        box("Diameter")->setFocus();
+        roll();
+        QCOMPARE(flowUnit->lineEdit()->text(), "cubic feet/sec");
+        QCOMPARE(box("Flowrate")->text(), "1");
+        QCOMPARE(focusedControl(), "Diameter");
+
+        flowUnit->setFocus();
+        roll();
+        QCOMPARE(flowUnit->lineEdit()->text(), "cubic feet/minute");
     }
 
     void resetEmptiesTheBoxesAndKeepsTheUnits()

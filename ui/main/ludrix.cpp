@@ -1,5 +1,6 @@
 #include "ui/main/ludrix.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -12,9 +13,12 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleFactory>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "calc/units.h"
@@ -53,6 +57,11 @@ template <std::size_t N> void fill(QComboBox& list, const std::array<std::string
         texts << QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size()));
     list.addItems(texts);
     list.setCurrentIndex(0);
+    // The open list is as wide as its longest entry, so that the barrel kinds
+    // are told apart by their whole names; Qt keeps it within the screen.
+    QAbstractItemView* view = list.view();
+    view->setMinimumWidth(
+        view->sizeHintForColumn(0) + view->verticalScrollBar()->sizeHint().width() + 2 * view->frameWidth());
 }
 
 // The fixed layout gives its boxes, lists and most buttons 21 pixels; styles
@@ -113,11 +122,19 @@ Ludrix::Ludrix(QWidget* parent)
         // The list takes the focus and the keys for its text field, and hands
         // them on to the field directly, so the filter sits on the list.
         unitList(list)->installEventFilter(this);
+        // The wheel gives no focus: rolling it on the way past picks nothing.
+        unitList(list)->setFocusPolicy(Qt::StrongFocus);
     }
     for (QLineEdit* box : boxes_) {
         // Undo reaches back to when the user last came into the box; kept
         // for a whole session, the history would grow with every key.
-        connect(box, &QLineEdit::editingFinished, box, [box] { box->setText(box->text()); });
+        // A box the user leaves shows its number from the first digit, as
+        // the boxes the program writes do.
+        connect(box, &QLineEdit::editingFinished, box, [box] {
+            box->setText(box->text());
+            if (!box->hasFocus())
+                box->setCursorPosition(0);
+        });
     }
     connect(findControl<QPushButton>(*this, "Reset"), &QPushButton::clicked, this, &Ludrix::Reset_Click);
     connect(findControl<QPushButton>(*this, "Endin"), &QPushButton::clicked, this, &Ludrix::Endin_Click);
@@ -193,11 +210,17 @@ void Ludrix::closeEvent(QCloseEvent* event)
 
 void Ludrix::run(void (calc::Calculator::*operation)())
 {
+    std::optional<std::string> failure;
     try {
         (calculator_.*operation)();
-    } catch (const calc::ArithmeticError& failure) {
-        showNotice(failure.what());
+    } catch (const calc::ArithmeticError& error) {
+        failure = error.what();
     }
+    // A pick that failed is not recorded, and its list goes back to the unit
+    // the box's number is in before the notice says why.
+    showUnitsInForce();
+    if (failure)
+        showNotice(*failure);
 }
 
 // The unit lists' text fields accept typing, but only a pick from the list
@@ -205,35 +228,30 @@ void Ludrix::run(void (calc::Calculator::*operation)())
 // so that a typed "mm" never stands beside a diameter read in inches.
 bool Ludrix::eventFilter(QObject* watched, QEvent* event)
 {
+    // Only the list the user is working in takes the wheel, so a roll over a
+    // list on the way to somewhere else changes no unit.
+    if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus())
+        return true;
     const bool editingEnds = event->type() == QEvent::FocusOut
         || (event->type() == QEvent::KeyPress
             && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return
                 || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter));
-    if (editingEnds) {
-        for (calc::UnitList list : { calc::UnitList::DiaUnit, calc::UnitList::VelUnit, calc::UnitList::FlowUnit }) {
-            if (watched == unitList(list))
-                showUnitInForce(list);
-        }
-    }
+    if (editingEnds)
+        showUnitsInForce();
     return QWidget::eventFilter(watched, event);
 }
 
-void Ludrix::showUnitInForce(calc::UnitList list)
+// Each list shows the unit of the calculator's state, from its first letter.
+void Ludrix::showUnitsInForce()
 {
     const calc::CalculatorState& state = calculator_.state();
-    int position = 0;
-    switch (list) {
-    case calc::UnitList::DiaUnit:
-        position = state.DiameterUnitIndex;
-        break;
-    case calc::UnitList::VelUnit:
-        position = state.VelocityUnitIndex;
-        break;
-    case calc::UnitList::FlowUnit:
-        position = state.FlowUnitIndex;
-        break;
+    const std::array<int, 3> inForce { state.DiameterUnitIndex, state.VelocityUnitIndex, state.FlowUnitIndex };
+    for (std::size_t i = 0; i < unitLists_.size(); ++i) {
+        QComboBox* list = unitLists_[i];
+        list->setCurrentIndex(inForce[i]);
+        list->setEditText(list->itemText(inForce[i]));
+        list->lineEdit()->setCursorPosition(0);
     }
-    unitList(list)->setEditText(unitList(list)->itemText(position));
 }
 
 std::string Ludrix::text(calc::Box box) const
@@ -243,7 +261,11 @@ std::string Ludrix::text(calc::Box box) const
 
 void Ludrix::setText(calc::Box box, const std::string& text)
 {
-    boxes_[slot(box)]->setText(QString::fromStdString(text));
+    QLineEdit* field = boxes_[slot(box)];
+    field->setText(QString::fromStdString(text));
+    // Left at the end, a number wider than its box would show its tail as a
+    // smaller number.
+    field->setCursorPosition(0);
 }
 
 void Ludrix::showNotice(std::string_view text)

@@ -38,7 +38,7 @@ private:
 
     // A calculator operation, with an arithmetic failure told as a notice.
     void run(void (calc::Calculator::*operation)());
-    void showUnitInForce(calc::UnitList list);
+    void showUnitsInForce();
 
     std::string text(calc::Box box) const override;
     void setText(calc::Box box, const std::string& text) override;
