@@ -1,5 +1,6 @@
 #include "calc/number_text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -11,10 +12,40 @@ namespace calc {
 
 namespace {
 
+std::string utf8(char32_t c)
+{
+    std::string text;
+    if (c < 0x80) {
+        text += static_cast<char>(c);
+    } else if (c < 0x800) {
+        text += static_cast<char>(0xC0 | c >> 6);
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        text += static_cast<char>(0xE0 | c >> 12);
+        text += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | c >> 18);
+        text += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        text += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return text;
+}
+
+std::array<std::string, 10> localDigits(const NumberFormat& format)
+{
+    std::array<std::string, 10> digits;
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        digits[i] = utf8(format.zeroDigit + static_cast<char32_t>(i));
+    return digits;
+}
+
 class Scanner {
 public:
-    explicit Scanner(std::string_view text)
+    Scanner(std::string_view text, const NumberFormat& format)
         : rest_(text)
+        , localDigits_(localDigits(format))
     {
     }
 
@@ -30,19 +61,45 @@ public:
 
     bool takeAnyOf(std::string_view a, std::string_view b) { return take(a) || take(b); }
 
-    // Appends the run of ASCII digits at the front and returns its length.
+    // Appends the run of digits at the front, as ASCII digits, and returns
+    // its length.
     std::size_t takeDigits(std::string& digits)
     {
         std::size_t n = 0;
-        while (n < rest_.size() && rest_[n] >= '0' && rest_[n] <= '9')
+        while (const auto digit = takeDigit()) {
+            digits += *digit;
             ++n;
-        digits.append(rest_.substr(0, n));
-        rest_.remove_prefix(n);
+        }
         return n;
     }
 
 private:
+    // A number is written in ASCII digits or in the locale's own, never in
+    // both: once it has shown one kind, a digit of the other is no digit.
+    std::optional<char> takeDigit()
+    {
+        if (kind_ != DigitKind::Local && !rest_.empty() && rest_[0] >= '0' && rest_[0] <= '9') {
+            kind_ = DigitKind::Ascii;
+            const char digit = rest_[0];
+            rest_.remove_prefix(1);
+            return digit;
+        }
+        if (kind_ == DigitKind::Ascii || localDigits_[0] == "0")
+            return std::nullopt;
+        for (std::size_t i = 0; i < localDigits_.size(); ++i) {
+            if (take(localDigits_[i])) {
+                kind_ = DigitKind::Local;
+                return static_cast<char>('0' + i);
+            }
+        }
+        return std::nullopt;
+    }
+
+    enum class DigitKind { NotYetSeen, Ascii, Local };
+
     std::string_view rest_;
+    std::array<std::string, 10> localDigits_;
+    DigitKind kind_ = DigitKind::NotYetSeen;
 };
 
 constexpr std::string_view NoBreakSpace = "\u00A0";
@@ -75,6 +132,17 @@ bool takeIntegerPart(Scanner& in, const NumberFormat& format, std::string& digit
     return true;
 }
 
+// Few keyboards offer a decimal separator that is no ASCII character, so a
+// typed point stands for it, unless the point groups digits.
+bool takeDecimalSeparator(Scanner& in, const NumberFormat& format)
+{
+    if (in.take(format.decimalSeparator))
+        return true;
+    const bool asciiSeparator
+        = format.decimalSeparator.size() == 1 && static_cast<unsigned char>(format.decimalSeparator[0]) < 0x80;
+    return !asciiSeparator && format.groupSeparator != "." && in.take(".");
+}
+
 // The power of ten after "e" or "E", 0 when there is none; empty when the
 // "e" is not followed by digits.
 std::optional<std::int64_t> takeExponent(Scanner& in, const NumberFormat& format)
@@ -99,16 +167,83 @@ std::optional<std::int64_t> takeExponent(Scanner& in, const NumberFormat& format
     return negative ? -exponent : exponent;
 }
 
-std::string decimalExponentForm(char lead, std::string_view rest, int exponent, const NumberFormat& format)
+std::string decimalExponentForm(char lead, std::string_view rest, int exponent)
 {
     std::string text(1, lead);
     if (!rest.empty()) {
-        text += format.decimalSeparator;
+        text += '.';
         text += rest;
     }
-    text += 'E';
-    text += exponent < 0 ? format.minusSign : std::string("+");
+    text += exponent < 0 ? "E-" : "E+";
     text += std::to_string(std::abs(exponent));
+    return text;
+}
+
+// The value as C would write it: ASCII digits, point and hyphen.
+std::string plainDisplayForm(double value)
+{
+    if (value == 0)
+        return "0"; // also for -0: a box never shows "-0"
+
+    // d.dddddddddddddde+XX: the value rounded to 15 significant digits.
+    char buffer[32];
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const auto e = scientific.find('e');
+    std::string digits = std::string(1, scientific[0]) + std::string(scientific.substr(2, e - 2));
+    const int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
+    // Just below the largest double, rounding to 15 digits can step past it,
+    // and a box would then show a number that cannot be read back. Those
+    // values are cut to 15 digits instead.
+    double shown = 0;
+    if (std::from_chars(scientific.data(), scientific.data() + scientific.size(), shown).ec
+        == std::errc::result_out_of_range) {
+        auto last = digits.rbegin();
+        while (*last == '0')
+            *last++ = '9';
+        --*last;
+    }
+    digits.erase(digits.find_last_not_of('0') + 1);
+
+    std::string text = value < 0 ? "-" : "";
+    if (exponent < -8 || exponent >= 15)
+        return text + decimalExponentForm(digits[0], std::string_view(digits).substr(1), exponent);
+
+    if (exponent < 0) {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
+        return text;
+    }
+    const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= integerDigits) {
+        text += digits;
+        text.append(integerDigits - digits.size(), '0');
+        return text;
+    }
+    text += digits.substr(0, integerDigits);
+    text += '.';
+    text += digits.substr(integerDigits);
+    return text;
+}
+
+// The plain form in the locale's digits, decimal separator and minus sign;
+// the exponent keeps its "E" and its plus sign.
+std::string localForm(std::string_view plain, const NumberFormat& format)
+{
+    const auto digits = localDigits(format);
+    std::string text;
+    for (const char c : plain) {
+        if (c >= '0' && c <= '9')
+            text += digits[static_cast<std::size_t>(c - '0')];
+        else if (c == '.')
+            text += format.decimalSeparator;
+        else if (c == '-')
+            text += format.minusSign;
+        else
+            text += c;
+    }
     return text;
 }
 
@@ -125,7 +260,7 @@ std::string_view trimSpaces(std::string_view text)
 
 std::optional<double> readNumber(std::string_view text, const NumberFormat& format)
 {
-    Scanner in(trimSpaces(text));
+    Scanner in(trimSpaces(text), format);
     bool negative = false;
     if (!in.take("+"))
         negative = in.takeAnyOf("-", format.minusSign);
@@ -134,7 +269,7 @@ std::optional<double> readNumber(std::string_view text, const NumberFormat& form
     if (!takeIntegerPart(in, format, digits))
         return std::nullopt;
     const auto integerDigits = static_cast<std::int64_t>(digits.size());
-    if (in.take(format.decimalSeparator))
+    if (takeDecimalSeparator(in, format))
         in.takeDigits(digits);
     if (digits.empty())
         return std::nullopt;
@@ -164,51 +299,7 @@ std::string displayForm(double value, const NumberFormat& format)
 {
     if (!std::isfinite(value))
         throw std::domain_error("a value that is not finite has no display form");
-    if (value == 0)
-        return "0"; // also for -0: a box never shows "-0"
-
-    // d.dddddddddddddde+XX: the value rounded to 15 significant digits.
-    char buffer[32];
-    const auto result
-        = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const auto e = scientific.find('e');
-    std::string digits = std::string(1, scientific[0]) + std::string(scientific.substr(2, e - 2));
-    const int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
-    // Just below the largest double, rounding to 15 digits can step past it,
-    // and a box would then show a number that cannot be read back. Those
-    // values are cut to 15 digits instead.
-    double shown = 0;
-    if (std::from_chars(scientific.data(), scientific.data() + scientific.size(), shown).ec
-        == std::errc::result_out_of_range) {
-        auto last = digits.rbegin();
-        while (*last == '0')
-            *last++ = '9';
-        --*last;
-    }
-    digits.erase(digits.find_last_not_of('0') + 1);
-
-    std::string text = value < 0 ? format.minusSign : std::string();
-    if (exponent < -8 || exponent >= 15)
-        return text + decimalExponentForm(digits[0], std::string_view(digits).substr(1), exponent, format);
-
-    if (exponent < 0) {
-        text += '0';
-        text += format.decimalSeparator;
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
-        return text;
-    }
-    const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= integerDigits) {
-        text += digits;
-        text.append(integerDigits - digits.size(), '0');
-        return text;
-    }
-    text += digits.substr(0, integerDigits);
-    text += format.decimalSeparator;
-    text += digits.substr(integerDigits);
-    return text;
+    return localForm(plainDisplayForm(value), format);
 }
 
 std::string roundedDisplayForm(double value, const NumberFormat& format)

@@ -13,6 +13,8 @@ struct NumberFormat {
     std::string decimalSeparator { "." };
     std::string groupSeparator { "," };
     std::string minusSign { "-" };
+    // The locale's digit zero; its other nine digits follow it in Unicode.
+    char32_t zeroDigit { U'0' };
 };
 
 // The text without its leading and trailing space characters.
@@ -20,12 +22,14 @@ std::string_view trimSpaces(std::string_view text);
 
 // The value of a text that reads completely as a number: optional sign, digits
 // grouped in threes or not, optional fraction, optional exponent, surrounding
-// spaces ignored. Empty when the text is no number or lies beyond the range of
-// a double; a value too small for a double reads as zero.
+// spaces ignored. The digits are the locale's or ASCII ones, not both in one
+// number; where the decimal separator is no ASCII character, a point does too,
+// unless it groups digits. Empty when the text is no number or lies beyond the
+// range of a double; a value too small for a double reads as zero.
 std::optional<double> readNumber(std::string_view text, const NumberFormat& format);
 
-// At most 15 significant digits, no grouping, no trailing zeros; exponent form
-// outside 1E-8 <= |value| < 1E+15. Throws std::domain_error for inf or nan,
+// At most 15 significant digits in the locale's digits, no grouping, no
+// trailing zeros; exponent form outside 1E-8 <= |value| < 1E+15. Throws std::domain_error for inf or nan,
 // which must never reach a box.
 std::string displayForm(double value, const NumberFormat& format);
 

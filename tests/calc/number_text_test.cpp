@@ -14,6 +14,8 @@ const NumberFormat Point { ".", ",", "-" };
 const NumberFormat Comma { ",", ".", "-" };
 // Grouping with a narrow no-break space and a true minus sign, as some locales do.
 const NumberFormat Spaced { ",", "\u202F", "\u2212" };
+// Arabic-Indic digits and separators, and a minus sign behind a letter mark.
+const NumberFormat Arabic { "\u066B", "\u066C", "\u061C-", U'\u0660' };
 
 constexpr std::optional<double> Refused = std::nullopt;
 
@@ -21,40 +23,50 @@ struct ReadCase {
     const char* text;
     std::optional<double> point;
     std::optional<double> comma;
+    std::optional<double> arabic;
 };
 
 TEST(ReadNumber, FollowsTheLocaleSeparators)
 {
     const ReadCase cases[] = {
-        { "4", 4, 4 },
-        { "  4.5  ", 4.5, Refused },
-        { "4,5", Refused, 4.5 },
-        { "1,234.5", 1234.5, Refused },
-        { "1.234,5", Refused, 1234.5 },
-        { "1,234,567", 1234567, Refused },
-        { "12,34", Refused, 12.34 },
-        { "1234,567", Refused, 1234.567 },
-        { "1,,2", Refused, Refused },
-        { "1,23", Refused, 1.23 },
-        { "1,2345", Refused, 1.2345 },
-        { "0,500", Refused, 0.5 },
-        { "01,000", Refused, 1 },
-        { ",5", Refused, 0.5 },
-        { "-2.5", -2.5, Refused },
-        { "+4", 4, 4 },
-        { "4.", 4, Refused },
-        { ".5", 0.5, Refused },
-        { "1e3", 1000, 1000 },
-        { "1.5E-3", 0.0015, Refused },
-        { "2e+2", 200, 200 },
-        { "-0", -0.0, -0.0 },
-        { "1e-400", 0, 0 },
-        { "1.7976931348623157e308", std::numeric_limits<double>::max(), Refused },
+        { "4", 4, 4, 4 },
+        { "  4.5  ", 4.5, Refused, 4.5 },
+        { "4,5", Refused, 4.5, Refused },
+        { "1,234.5", 1234.5, Refused, Refused },
+        { "1.234,5", Refused, 1234.5, Refused },
+        { "1,234,567", 1234567, Refused, Refused },
+        { "12,34", Refused, 12.34, Refused },
+        { "1234,567", Refused, 1234.567, Refused },
+        { "1,,2", Refused, Refused, Refused },
+        { "1,23", Refused, 1.23, Refused },
+        { "1,2345", Refused, 1.2345, Refused },
+        { "0,500", Refused, 0.5, Refused },
+        { "01,000", Refused, 1, Refused },
+        { ",5", Refused, 0.5, Refused },
+        { "-2.5", -2.5, Refused, -2.5 },
+        { "+4", 4, 4, 4 },
+        { "4.", 4, Refused, 4 },
+        { ".5", 0.5, Refused, 0.5 },
+        { "1e3", 1000, 1000, 1000 },
+        { "1.5E-3", 0.0015, Refused, 0.0015 },
+        { "2e+2", 200, 200, 200 },
+        { "-0", -0.0, -0.0, -0.0 },
+        { "1e-400", 0, 0, 0 },
+        { "1.7976931348623157e308", std::numeric_limits<double>::max(), Refused, std::numeric_limits<double>::max() },
+        { "\u0664\u066B\u0665", Refused, Refused, 4.5 },
+        { "\u0664.\u0665", Refused, Refused, 4.5 },
+        { "1\u066B5", Refused, Refused, 1.5 },
+        { "\u0661\u066C\u0662\u0663\u0664\u066B\u0665", Refused, Refused, 1234.5 },
+        { "\u061C-\u0661\u066B\u0665E-\u0663", Refused, Refused, -0.0015 },
+        { "\u06644", Refused, Refused, Refused },
+        { "1.5E-\u0663", Refused, Refused, Refused },
+        { "\u06F4", Refused, Refused, Refused },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(readNumber(c.text, Point), c.point);
         EXPECT_EQ(readNumber(c.text, Comma), c.comma);
+        EXPECT_EQ(readNumber(c.text, Arabic), c.arabic);
     }
 }
 
@@ -91,6 +103,7 @@ TEST(ReadNumber, RefusesWhatIsNoUsableNumber)
         SCOPED_TRACE(text);
         EXPECT_EQ(readNumber(text, Point), Refused);
         EXPECT_EQ(readNumber(text, Comma), Refused);
+        EXPECT_EQ(readNumber(text, Arabic), Refused);
     }
 }
 
@@ -101,8 +114,13 @@ TEST(ReadNumber, ValuesBelowTheSmallestDoubleReadAsZero)
     EXPECT_EQ(readNumber("1e-310", Point), 1e-310);
 }
 
-TEST(ReadNumber, LocalesGroupingWithNoBreakSpacesAcceptATypedSpace)
+// A no-break space or a separator of no ASCII character is hard to type; a
+// space or a point stands in for it, unless the point groups digits.
+TEST(ReadNumber, SeparatorsOffTheKeyboardHaveTypedStandIns)
 {
+    const NumberFormat pointGroups { "\u066B", ".", "-", U'\u0660' };
+    EXPECT_EQ(readNumber("1234.5", pointGroups), Refused);
+    EXPECT_EQ(readNumber("1.234", pointGroups), 1234);
     EXPECT_EQ(readNumber("1\u202F234,5", Spaced), 1234.5);
     EXPECT_EQ(readNumber("1 234,5", Spaced), 1234.5);
     EXPECT_EQ(readNumber("\u22122,5", Spaced), -2.5);
@@ -147,6 +165,10 @@ TEST(DisplayForm, FifteenSignificantDigitsWithoutGrouping)
         EXPECT_EQ(displayForm(c.value, Comma), c.comma);
     }
     EXPECT_EQ(displayForm(-2.5, Spaced), "\u22122,5");
+    EXPECT_EQ(displayForm(0, Arabic), "\u0660");
+    EXPECT_EQ(displayForm(-95.41125, Arabic), "\u061C-\u0669\u0665\u066B\u0664\u0661\u0661\u0662\u0665");
+    EXPECT_EQ(displayForm(-1.5e-9, Arabic), "\u061C-\u0661\u066B\u0665E\u061C-\u0669");
+    EXPECT_EQ(displayForm(1e20, Arabic), "\u0661E+\u0662\u0660");
 }
 
 TEST(RoundedDisplayForm, RoundsToEightPlacesTiesToEven)
@@ -182,7 +204,7 @@ TEST(DisplayForm, ReadsBackToTheValueShown)
     std::mt19937_64 random(20261206);
     std::uniform_real_distribution<double> mantissa(-10, 10);
     std::uniform_int_distribution<int> exponent(-320, 307);
-    for (const NumberFormat* format : { &Point, &Comma, &Spaced }) {
+    for (const NumberFormat* format : { &Point, &Comma, &Spaced, &Arabic }) {
         for (int i = 0; i < 20000; ++i) {
             const double value = mantissa(random) * std::pow(10.0, exponent(random));
             const std::string text = displayForm(value, *format);

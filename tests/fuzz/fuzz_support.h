@@ -30,14 +30,29 @@ namespace fuzzing {
 
 // Point and comma locales, with the group separators and minus signs that
 // desktops really hand over: comma, point, no-break spaces, apostrophe, and
-// the true minus sign.
-inline const std::array<calc::NumberFormat, 5> Formats { {
+// the true minus sign; and Arabic and Persian ones with their own digits.
+inline const std::array<calc::NumberFormat, 7> Formats { {
     { ".", ",", "-" },
     { ",", ".", "-" },
     { ",", "\u00A0", "-" },
     { ",", "\u202F", "\u2212" },
     { ".", "\u2019", "-" },
+    { "\u066B", "\u066C", "\u061C-", U'\u0660' },
+    { "\u066B", "\u066C", "\u200E\u2212", U'\u06F0' },
 } };
+
+// The ten digits of a format in UTF-8, spelt out here rather than taken from
+// the code under test; every format above has them below U+0800.
+inline std::array<std::string, 10> digitsOf(const calc::NumberFormat& format)
+{
+    std::array<std::string, 10> digits;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const auto c = static_cast<unsigned>(format.zeroDigit) + static_cast<unsigned>(i);
+        digits[i] = c < 0x80 ? std::string(1, static_cast<char>(c))
+                             : std::string { static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F)) };
+    }
+    return digits;
+}
 
 class ByteReader {
 public:
@@ -103,8 +118,8 @@ inline double checkWritten(std::string_view written, const calc::NumberFormat& f
     FUZZ_CHECK(back.has_value(), "written text does not read back: %s", shown.c_str());
     FUZZ_CHECK(std::isfinite(*back), "written text reads as no finite number: %s", shown.c_str());
     FUZZ_CHECK(calc::displayForm(*back, format) == written, "written text is not in display form: %s", shown.c_str());
-    FUZZ_CHECK(!(written.starts_with(format.minusSign) && *back == 0), "a negative zero was written: %s",
-        shown.c_str());
+    FUZZ_CHECK(
+        !(written.starts_with(format.minusSign) && *back == 0), "a negative zero was written: %s", shown.c_str());
     return *back;
 }
 

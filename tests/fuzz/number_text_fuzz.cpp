@@ -1,6 +1,7 @@
 // Any bytes, read as a box's text in one of several locales, and any double,
 // written as the program writes numbers: what is accepted must be a number by
 // the plain rules, what is written must read back to what it shows.
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -26,11 +27,14 @@ bool groupsWithNoBreakSpace(const calc::NumberFormat& format)
     return format.groupSeparator == "\u00A0" || format.groupSeparator == "\u202F";
 }
 
-// The text as a C number: the locale's decimal separator and minus sign
-// turned into ASCII, group separators kept unless asked to drop them.
+// The text as a C number: the locale's digits, decimal separator and minus
+// sign turned into ASCII, group separators kept unless asked to drop them.
 std::string plainForm(std::string_view text, const calc::NumberFormat& format, bool dropGroups)
 {
     std::string plain(calc::trimSpaces(text));
+    const auto digits = fuzzing::digitsOf(format);
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        replaceAll(plain, digits[i], std::string(1, static_cast<char>('0' + i)));
     if (dropGroups) {
         replaceAll(plain, format.groupSeparator, "");
         if (groupsWithNoBreakSpace(format)) {
@@ -38,8 +42,11 @@ std::string plainForm(std::string_view text, const calc::NumberFormat& format, b
                 replaceAll(plain, space, "");
         }
     }
-    // A point is only a decimal point where the locale says so.
-    if (format.decimalSeparator != ".")
+    // A point is a decimal point where the locale says so, and where it
+    // stands in for a separator of no ASCII character that does not group.
+    const bool asciiSeparator
+        = format.decimalSeparator.size() == 1 && static_cast<unsigned char>(format.decimalSeparator[0]) < 0x80;
+    if (format.decimalSeparator != "." && (asciiSeparator || format.groupSeparator == "."))
         replaceAll(plain, ".", "#");
     replaceAll(plain, format.decimalSeparator, ".");
     replaceAll(plain, format.minusSign, "-");
@@ -92,6 +99,16 @@ void checkReading(std::string_view text, const calc::NumberFormat& format)
 {
     const std::string shown(text);
     const std::optional<double> value = calc::readNumber(text, format);
+    const auto digits = fuzzing::digitsOf(format);
+    if (digits[0] != "0") {
+        const bool ascii = std::ranges::any_of(text, [](char c) { return c >= '0' && c <= '9'; });
+        const bool local
+            = std::ranges::any_of(digits, [&](const std::string& d) { return fuzzing::contains(text, d); });
+        if (ascii && local) {
+            FUZZ_CHECK(!value, "accepted with mixed digits: %s", shown.c_str());
+            return;
+        }
+    }
     if (value) {
         FUZZ_CHECK(std::isfinite(*value), "accepted as no finite number: %s", shown.c_str());
         const std::string plain = plainForm(text, format, true);

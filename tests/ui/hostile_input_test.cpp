@@ -17,6 +17,8 @@
 
 namespace {
 
+using testing_support::local;
+
 enum class Reads { Blank, NoNumber, Zero, Number };
 
 struct Quantity {
@@ -33,11 +35,6 @@ const Quantity Quantities[] = {
     { "Velocity", "VelUnit", "m/sec", "ft/sec", "2" },
     { "Flowrate", "FlowUnit", "cubic meter/hour", "liter/second", "58.36375424" },
 };
-
-QString local(QString number)
-{
-    return number.replace(u'.', QLocale::system().decimalPoint());
-}
 
 } // namespace
 

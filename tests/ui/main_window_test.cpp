@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleFactory>
@@ -21,21 +22,32 @@
 
 #include "calc/calculator.h"
 #include "calc/units.h"
+#include "ui/about/about.h"
 #include "ui/main/layout.h"
 #include "ui/main/ludrix.h"
 #include "window_test_support.h"
 
 namespace {
 
+using testing_support::local;
 using testing_support::Notice;
 using testing_support::UrlCatcher;
 
-// Test data is written with a decimal point; the window reads and writes the
-// separators of the locale the tests run in.
-QString local(QString number)
-{
-    return number.replace(u'.', QLocale::system().decimalPoint());
-}
+// A desktop whose icon theme puts icons on dialog buttons, as many do.
+class IconsOnDialogButtons final : public QProxyStyle {
+public:
+    IconsOnDialogButtons()
+        : QProxyStyle(QStringLiteral("Fusion"))
+    {
+    }
+    int styleHint(
+        StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
 
 QString unitText(std::string_view unit)
 {
@@ -68,8 +80,14 @@ private:
             qobject_cast<QLineEdit*>(field)->selectAll();
         if (text.isEmpty())
             QTest::keyClick(field, Qt::Key_Delete);
-        else
-            QTest::keyClicks(field, text);
+        for (const QChar c : text) {
+            // QTest knows the keys of Latin-1 only; other letters come as
+            // the text of a key it need not know.
+            if (c.unicode() < 0x100)
+                QTest::keyClick(field, char(c.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
     }
 
     // The position of the character drawn at the field's left edge: 0 when
@@ -89,7 +107,11 @@ private:
     }
 
 private slots:
-    void initTestCase() { testing_support::quietOffscreenPlatform(); }
+    void initTestCase()
+    {
+        testing_support::quietOffscreenPlatform();
+        QApplication::setStyle(new IconsOnDialogButtons);
+    }
 
     void init() { openMainWindow(); }
 
@@ -341,6 +363,7 @@ private slots:
         QCOMPARE(shown[0].text, expected);
         QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(shown[0].icon, QMessageBox::NoIcon);
+        QVERIFY(!shown[0].buttonIcon);
         QCOMPARE(box("Diameter")->text(), local(diameter));
         QCOMPARE(box("Velocity")->text(), local(velocity));
         QCOMPARE(box("Flowrate")->text(), local(flowrate));
@@ -523,6 +546,54 @@ private slots:
         for (const char* name : { "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7" }) {
             const double ratio = testing_support::textContrast(control(name));
             QVERIFY2(ratio >= 4.5, qPrintable(QString("%1: %2").arg(name).arg(ratio)));
+        }
+    }
+
+    void focusStandsOutInEveryScheme_data()
+    {
+        QTest::addColumn<QPalette>("scheme");
+        QTest::newRow("default") << QApplication::palette();
+        QTest::newRow("light") << QPalette(Qt::white);
+        QTest::newRow("dark") << QPalette(QColor(53, 53, 53));
+    }
+
+    // Across each side of the focused control: the window, the two pixels of
+    // its edge, and its face. The outer pixel must stand out from the window
+    // and the inner one from the face.
+    void focusStandsOutInEveryScheme()
+    {
+        QFETCH(QPalette, scheme);
+        const testing_support::SchemeColour colours(scheme);
+        ui::Ludrix main;
+        ui::About about;
+        QWidgetList controls;
+        for (const ui::Control& row : ui::MainWindowControls) {
+            auto* widget = main.findChild<QWidget*>(row.name);
+            if (widget->focusPolicy() != Qt::NoFocus)
+                controls << widget;
+        }
+        controls << about.findChild<QPushButton*>("OK");
+        for (QWidget* focused : controls) {
+            QWidget* window = focused->window();
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            focused->setFocus(Qt::TabFocusReason);
+            const QImage shot = window->grab().toImage();
+            const QRect edge = focused->geometry();
+            const QPoint middle = edge.center();
+            const struct {
+                QPoint at;
+                QPoint inwards;
+            } sides[] = { { { edge.left(), middle.y() }, { 1, 0 } }, { { edge.right(), middle.y() }, { -1, 0 } },
+                { { edge.left() + 3, edge.top() }, { 0, 1 } }, { { edge.left() + 3, edge.bottom() }, { 0, -1 } } };
+            for (const auto& side : sides) {
+                const auto colour = [&](int step) { return shot.pixelColor(side.at + step * side.inwards); };
+                const double outer = ui::contrastRatio(colour(0), colour(-1));
+                const double inner = ui::contrastRatio(colour(1), colour(2));
+                QVERIFY2(outer >= 3 && inner >= 3,
+                    qPrintable(QString("%1: %2, %3").arg(focused->objectName()).arg(outer).arg(inner)));
+            }
         }
     }
 

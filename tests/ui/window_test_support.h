@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QList>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
@@ -28,11 +29,31 @@
 
 namespace testing_support {
 
+// Test data is written with ASCII digits, a point and a hyphen; the window
+// reads and writes those of the locale the tests run in.
+inline QString local(const QString& number)
+{
+    const QLocale locale = QLocale::system();
+    QString text;
+    for (const QChar c : number) {
+        if (c >= u'0' && c <= u'9')
+            text += QChar(locale.zeroDigit().at(0).unicode() + c.digitValue());
+        else if (c == u'.')
+            text += locale.decimalPoint();
+        else if (c == u'-')
+            text += locale.negativeSign();
+        else
+            text += c;
+    }
+    return text;
+}
+
 struct Notice {
     QString caption;
     QString text;
     QMessageBox::StandardButtons buttons;
     QMessageBox::Icon icon;
+    bool buttonIcon;
 };
 
 // Answers every message box that opens while it lives, as a user would, and
@@ -53,8 +74,10 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        notices_.append({ box->windowTitle(), box->text(), box->standardButtons(), box->icon() });
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        notices_.append(
+            { box->windowTitle(), box->text(), box->standardButtons(), box->icon(), ok && !ok->icon().isNull() });
+        if (ok)
             QTest::mouseClick(ok, Qt::LeftButton);
         else
             box->reject();
@@ -155,9 +178,15 @@ inline double textContrast(const QWidget* widget)
     return ui::contrastRatio(palette.color(QPalette::WindowText), palette.color(QPalette::Window));
 }
 
-// A desktop colour scheme with one colour changed, for as long as it lives.
+// A desktop colour scheme, or the present one with one colour changed, for
+// as long as it lives.
 class SchemeColour {
 public:
+    explicit SchemeColour(const QPalette& scheme)
+        : original_(QApplication::palette())
+    {
+        QApplication::setPalette(scheme);
+    }
     SchemeColour(QPalette::ColorRole role, const QColor& colour)
         : original_(QApplication::palette())
     {

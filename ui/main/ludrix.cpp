@@ -38,6 +38,7 @@ calc::NumberFormat numberFormat(const QLocale& locale)
         .decimalSeparator = locale.decimalPoint().toStdString(),
         .groupSeparator = locale.groupSeparator().toStdString(),
         .minusSign = locale.negativeSign().toStdString(),
+        .zeroDigit = locale.zeroDigit().toUcs4().value(0, U'0'),
     };
 }
 
@@ -272,6 +273,9 @@ void Ludrix::showNotice(std::string_view text)
 {
     QMessageBox notice(QMessageBox::NoIcon, ApplicationTitle,
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
+    // Desktops with an icon theme put one on dialog buttons; the notice
+    // carries no icon, and neither does its button.
+    notice.button(QMessageBox::Ok)->setIcon(QIcon());
     notice.exec();
 }
 
