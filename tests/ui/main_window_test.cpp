@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
@@ -107,11 +108,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        testing_support::quietOffscreenPlatform();
-        QApplication::setStyle(new IconsOnDialogButtons);
-    }
+    void initTestCase() { testing_support::quietOffscreenPlatform(); }
 
     void init() { openMainWindow(); }
 
@@ -348,6 +345,14 @@ private slots:
         QFETCH(QString, velUnitAfter);
         QFETCH(QString, expected);
 
+        // Only here: setting a style resets the colours the window kept from
+        // the desktop's, which other tests look at.
+        const QPalette colours = QApplication::palette();
+        QApplication::setStyle(new IconsOnDialogButtons);
+        const auto restore = qScopeGuard([&] {
+            QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+            QApplication::setPalette(colours);
+        });
         pick(list("VelUnit"), "m/sec");
         type(box("Diameter"), local(diameter));
         type(box("Velocity"), local(velocity));
