@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "calc/calculator.h"
+#include "calc/unit_definitions.h"
 #include "calc/units.h"
 #include "ui/main/layout.h"
 #include "ui/main/ludrix.h"
@@ -162,11 +163,39 @@ private slots:
         }
     }
 
-    void everyControlHasAnAccessibleName()
+    // Read through the accessible interfaces, which is what the bridge hands
+    // a screen reader; the widgets' own properties may never reach it.
+    void controlsReadOutWhatTheyAreFor()
     {
+        const QHash<QString, QString> captions { { "Diameter", "Label1" }, { "Velocity", "Label2" },
+            { "Flowrate", "Label3" } };
+        const QHash<QString, calc::UnitList> lists { { "DiaUnit", calc::UnitList::DiaUnit },
+            { "VelUnit", calc::UnitList::VelUnit }, { "FlowUnit", calc::UnitList::FlowUnit } };
+        const QLocale locale = QLocale::system();
+        const calc::NumberFormat format { locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
+            locale.negativeSign().toStdString() };
         for (const ui::Control& row : ui::MainWindowControls) {
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control(row.name));
-            QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(), row.name);
+            QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(row.accessibleName));
+            if (captions.contains(row.name)) {
+                const auto labels = accessible->relations(QAccessible::Label);
+                QVERIFY2(labels.size() == 1 && labels[0].first->object() == control(qPrintable(captions[row.name])),
+                    row.name);
+            }
+            if (!lists.contains(row.name))
+                continue;
+            auto* unitList = list(row.name);
+            unitList->setCurrentIndex(1);
+            QCOMPARE(accessible->text(QAccessible::Value), unitList->itemText(1));
+            QCOMPARE(accessible->child(1)->text(QAccessible::Name), QString::fromUtf8(row.accessibleName));
+            QAccessibleInterface* entries = accessible->child(0);
+            QCOMPARE(entries->childCount(), unitList->count());
+            for (int i = 0; i < unitList->count(); ++i) {
+                const QString definition = QString::fromStdString(calc::unitDefinition(lists[row.name], i, format));
+                QCOMPARE(entries->child(i)->text(QAccessible::Name), unitList->itemText(i));
+                QCOMPARE(entries->child(i)->text(QAccessible::Description), definition);
+                QCOMPARE(unitList->itemData(i, Qt::ToolTipRole).toString(), definition);
+            }
         }
     }
 

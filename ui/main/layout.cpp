@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/main/accessible_list.h"
 #include "ui/main/clickable_label.h"
 
 namespace ui {
@@ -129,6 +130,7 @@ QWidget* createWidget(const Control& control, QWidget& window)
         // nor complete a typed text into one.
         list->setInsertPolicy(QComboBox::NoInsert);
         list->setCompleter(nullptr);
+        announceListsByPurpose();
         return list;
     }
     case TextBox:
@@ -174,6 +176,9 @@ void buildLayout(QWidget& window, std::span<const Control> controls)
         if (control.toolTip)
             widget->setToolTip(QString::fromUtf8(control.toolTip));
         widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
+        // A reader in the list's text field hears what the list is for too.
+        if (auto* list = qobject_cast<QComboBox*>(widget))
+            list->lineEdit()->setAccessibleName(widget->accessibleName());
         if (control.font != WindowFont)
             widget->setFont(layoutFont(control.font));
 
