@@ -42,6 +42,26 @@ QString unitText(std::string_view unit)
     return QString::fromUtf8(unit.data(), qsizetype(unit.size()));
 }
 
+QImage enlarged(const QImage& picture, QSize size)
+{
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// How close two pictures of one size are, in dB: higher is closer.
+double peakSignalToNoise(const QImage& a, const QImage& b)
+{
+    double squares = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            const QColor q = b.pixelColor(x, y);
+            squares += std::pow(p.red() - q.red(), 2) + std::pow(p.green() - q.green(), 2)
+                + std::pow(p.blue() - q.blue(), 2);
+        }
+    }
+    return 10 * std::log10(255.0 * 255.0 * 3 * a.width() * a.height() / squares);
+}
+
 } // namespace
 
 class MainWindowTest : public testing_support::MainWindowFixture {
@@ -124,13 +144,26 @@ private slots:
         QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString::number(offCentre.manhattanLength())));
     }
 
+    // Also run at 125 %, 150 % and 200 %: the pictures keep their size, have
+    // as many pixels as the screen shows there, and are drawn for it, far from
+    // an enlargement of the 1x picture.
     void picturesShowTheirImagesAtNaturalSize()
     {
-        QCOMPARE(control<QLabel>("Image2")->pixmap().size(), QSize(150, 43));
-        QCOMPARE(control<QLabel>("Image1")->pixmap().size(), QSize(200, 65));
+        const qreal ratio = window_->devicePixelRatioF();
+        for (const auto& [name, image] : { std::pair { "Image2", "logo" }, { "Image1", "banner" } }) {
+            const QPixmap shown = control<QLabel>(name)->pixmap();
+            const QImage natural(QString(":/images/%1.png").arg(image));
+            QCOMPARE(shown.deviceIndependentSize().toSize(), natural.size());
+            QCOMPARE(shown.devicePixelRatio(), ratio);
+            if (ratio > 1)
+                QVERIFY2(peakSignalToNoise(shown.toImage(), enlarged(natural, shown.size())) < 30, name);
+        }
         for (const char* image : { ":/images/ludrix.png", ":/images/logo.png", ":/images/banner.png" }) {
             const QImage loaded(QString::fromLatin1(image));
+            const QImage drawnTwice(QString::fromLatin1(image).replace(".png", "@2x.png"));
             QVERIFY2(!loaded.isNull() && !loaded.hasAlphaChannel() && !loaded.isGrayscale(), image);
+            QCOMPARE(drawnTwice.size(), loaded.size() * 2);
+            QVERIFY2(peakSignalToNoise(drawnTwice, enlarged(loaded, drawnTwice.size())) < 30, image);
         }
     }
 

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QComboBox>
 #include <QFont>
+#include <QImage>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QPalette>
@@ -81,14 +82,33 @@ QFont layoutFont(ControlFont font)
     return result;
 }
 
-QPixmap pictureFromResource(const QString& path)
+namespace {
+
+QImage readPng(const QString& path)
 {
     // The images are all PNG, which Qt reads itself. Left to find out, it
     // would load every image-format plugin installed to ask each whether the
     // file is theirs: a few milliseconds of the start-up, for nothing.
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImageReader(&reader);
+    return reader.read();
+}
+
+} // namespace
+
+QPixmap pictureFromResource(const QString& path, qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 1)
+        return QPixmap::fromImage(readPng(path));
+    // Above 100 % the picture drawn at 2x, reduced to the screen's pixels
+    // where it has fewer: an enlarged 1x bitmap would look soft beside text
+    // drawn for the screen.
+    QImage picture = readPng(QString(path).insert(path.lastIndexOf(u'.'), QStringLiteral("@2x")));
+    const QSize pixels = (QSizeF(picture.size()) / 2 * devicePixelRatio).toSize();
+    if (picture.size() != pixels)
+        picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    return QPixmap::fromImage(picture);
 }
 
 QColor desktopColour()
@@ -144,7 +164,7 @@ QWidget* createWidget(const Control& control, QWidget& window)
     }
     case PictureBox: {
         auto* picture = new ClickableLabel(&window);
-        picture->setPixmap(pictureFromResource(caption));
+        picture->setPixmap(pictureFromResource(caption, window.devicePixelRatioF()));
         return picture;
     }
     }

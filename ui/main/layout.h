@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <QtGlobal>
 #include <array>
 #include <span>
 #include <stdexcept>
@@ -66,8 +67,10 @@ template <class Widget> Widget* findControl(const QWidget& window, const char* n
 // and chains those that take the focus in the order of their tab index.
 void buildLayout(QWidget& window, std::span<const Control> controls);
 
-// One of the program's own images, by its resource path.
-QPixmap pictureFromResource(const QString& path);
+// One of the program's own images, by its resource path, with as many pixels
+// as a screen of that device pixel ratio shows; its size in device-independent
+// pixels is the same at any ratio.
+QPixmap pictureFromResource(const QString& path, qreal devicePixelRatio);
 
 // Linux desktops have no desktop colour to borrow, so this deep teal stands
 // in for it; the yellow, orange and highlighted-text captions stay readable

@@ -96,7 +96,11 @@ Ludrix::Ludrix(QWidget* parent)
     useFittingStyle();
     setObjectName(QStringLiteral("Ludrix"));
     setWindowTitle(ApplicationTitle);
-    setWindowIcon(QIcon(pictureFromResource(QStringLiteral(":/images/ludrix.png"))));
+    const QString iconPath = QStringLiteral(":/images/ludrix.png");
+    QIcon icon(pictureFromResource(iconPath, 1));
+    if (devicePixelRatioF() > 1)
+        icon.addPixmap(pictureFromResource(iconPath, devicePixelRatioF()));
+    setWindowIcon(icon);
     setFont(layoutFont(ControlFont::WindowFont));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, desktopColour());
