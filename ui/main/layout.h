@@ -4,7 +4,6 @@
 
 #include <QWidget>
 #include <QtGlobal>
-#include <array>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -43,11 +42,6 @@ constexpr int pixels(int twips)
 {
     return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
 }
-
-inline constexpr int ClientWidthTwips = 5520;
-inline constexpr int ClientHeightTwips = 3555;
-
-extern const std::array<Control, 19> MainWindowControls;
 
 QFont layoutFont(ControlFont font);
 

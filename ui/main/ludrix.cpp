@@ -24,7 +24,7 @@
 #include "ui/about/link_opener.h"
 #include "ui/about/maker.h"
 #include "ui/main/clickable_label.h"
-#include "ui/main/layout.h"
+#include "ui/main/main_window_layout.h"
 
 namespace ui {
 
