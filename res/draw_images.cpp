@@ -17,7 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/about/maker.h"
+#include "ui/common/maker.h"
 
 namespace {
 

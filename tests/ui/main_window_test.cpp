@@ -21,8 +21,8 @@
 #include "calc/calculator.h"
 #include "calc/unit_definitions.h"
 #include "calc/units.h"
-#include "ui/main/main_window_layout.h"
 #include "ui/main/ludrix.h"
+#include "ui/main/main_window_layout.h"
 #include "window_test_support.h"
 
 namespace {

@@ -21,9 +21,9 @@
 #include "calc/unit_definitions.h"
 #include "calc/units.h"
 #include "ui/about/about.h"
-#include "ui/about/link_opener.h"
-#include "ui/about/maker.h"
-#include "ui/main/clickable_label.h"
+#include "ui/common/clickable_label.h"
+#include "ui/common/link_opener.h"
+#include "ui/common/maker.h"
 #include "ui/main/main_window_layout.h"
 
 namespace ui {

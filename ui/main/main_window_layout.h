@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "ui/main/layout.h"
+#include "ui/common/layout.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/main/layout.h"
+#include "ui/common/layout.h"
 
 #include <QColor>
 #include <QComboBox>
@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/main/accessible_list.h"
-#include "ui/main/clickable_label.h"
+#include "ui/common/accessible_list.h"
+#include "ui/common/clickable_label.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/main/accessible_list.h"
+#include "ui/common/accessible_list.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
