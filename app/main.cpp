@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/identity.h"
-#include "ui/about/maker.h"
+#include "ui/common/maker.h"
 #include "ui/main/ludrix.h"
 
 int main(int argc, char* argv[])

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "calc/unit_sizes.h"
+
 namespace calc {
 
 template <int N> double ConversionTable<N>::operator()(int from, int to) const
@@ -26,23 +28,7 @@ constinit const ConversionTable<4> VelocityConversion { { {
 
 namespace {
 
-// Unit sizes as whole numbers, so that the factors between them come out
-// exact: volumes in units of 1e-12 m3, time spans as how many fit in a day.
-constexpr std::int64_t CubicFeet = 28'316'846'592;
-constexpr std::int64_t UsGallon = 3'785'411'784;
-constexpr std::int64_t MillionUsGallon = UsGallon * 1'000'000;
-constexpr std::int64_t Liter = 1'000'000'000;
-constexpr std::int64_t CubicMeter = 1'000'000'000'000;
-constexpr std::int64_t ImperialGallon = 4'546'090'000;
-constexpr std::int64_t UkBarrel = 36 * ImperialGallon;
-constexpr std::int64_t UsLiquidBarrel = UsGallon * 63 / 2;
-constexpr std::int64_t UsOilBarrel = 42 * UsGallon;
-constexpr std::int64_t UsFederalBarrel = 31 * UsGallon;
-
-constexpr std::int64_t PerSecond = 86'400;
-constexpr std::int64_t PerMinute = 1'440;
-constexpr std::int64_t PerHour = 24;
-constexpr std::int64_t PerDay = 1;
+using namespace sizes;
 
 struct FlowUnit {
     std::string_view text;
@@ -146,5 +132,11 @@ constexpr std::array<std::string_view, 37> flowTexts()
 
 constinit const std::array<std::string_view, 37> FlowUnits = flowTexts();
 constinit const ConversionTable<37> FlowConversion = makeFlowConversion();
+
+FlowUnitSize flowUnitSize(int position)
+{
+    const FlowUnit& unit = Flow.at(static_cast<std::size_t>(position));
+    return { unit.volume, unit.spansPerDay };
+}
 
 } // namespace calc

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace calc {
@@ -39,5 +40,12 @@ private:
 
 extern const ConversionTable<4> VelocityConversion;
 extern const ConversionTable<37> FlowConversion;
+
+// The sizes a flow unit's factors are worked out from, in calc::sizes' units.
+struct FlowUnitSize {
+    std::int64_t volume;
+    std::int64_t spansPerDay;
+};
+FlowUnitSize flowUnitSize(int position);
 
 } // namespace calc

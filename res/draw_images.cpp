@@ -1,5 +1,6 @@
 // Draws the program's images into the folder given as the first argument:
-// the icon at each size that follows it, the maker's logo and the banner. Run
+// the icon at each size that follows it, the maker's logo and the banner, and
+// the window's three pictures again at twice the pixels. Run
 // it through the build target "images" after changing a drawing, and commit
 // what it writes.
 #include <QDir>
@@ -16,7 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/about/maker.h"
+#include "ui/common/maker.h"
 
 namespace {
 
@@ -111,11 +112,20 @@ QImage icon(int size)
     return image;
 }
 
-QImage logo()
+// A picture of that size in device-independent pixels, with as many pixels
+// to each as the screen it is drawn for has.
+QImage canvas(int width, int height, int scale, const QColor& background)
 {
-    QImage image(150, 43, QImage::Format_RGB888);
-    image.fill(Qt::white);
+    QImage image(width * scale, height * scale, QImage::Format_RGB888);
+    image.fill(background);
+    return image;
+}
+
+QImage logo(int scale)
+{
+    QImage image = canvas(150, 43, scale, Qt::white);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
 
     // The mark: a drop falling into a pipe's mouth.
@@ -145,11 +155,11 @@ QImage logo()
     return image;
 }
 
-QImage banner()
+QImage banner(int scale)
 {
-    QImage image(200, 65, QImage::Format_RGB888);
-    image.fill(QColor(0, 255, 255));
+    QImage image = canvas(200, 65, scale, QColor(0, 255, 255));
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
     painter.setPen(QColor(0, 0, 200));
@@ -185,7 +195,13 @@ int main(int argc, char** argv)
             = size == IconUnits ? QStringLiteral("ludrix.png") : QStringLiteral("ludrix-%1.png").arg(size);
         saved = size > 0 && icon(size).save(folder.filePath(name)) && saved;
     }
-    saved = logo().save(folder.filePath(QStringLiteral("logo.png"))) && saved;
-    saved = banner().save(folder.filePath(QStringLiteral("banner.png"))) && saved;
+    // The window's pictures again at twice the pixels, for screens at 200 %
+    // and, reduced, for those between; "@2x" is the toolkit's own naming.
+    saved = icon(2 * IconUnits).save(folder.filePath(QStringLiteral("ludrix@2x.png"))) && saved;
+    for (int scale : { 1, 2 }) {
+        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        saved = logo(scale).save(folder.filePath(QStringLiteral("logo") + suffix)) && saved;
+        saved = banner(scale).save(folder.filePath(QStringLiteral("banner") + suffix)) && saved;
+    }
     return saved ? 0 : 1;
 }

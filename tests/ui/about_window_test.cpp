@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "ui/about/about.h"
-#include "ui/main/layout.h"
+#include "ui/common/layout.h"
 #include "ui/main/ludrix.h"
 #include "window_test_support.h"
 

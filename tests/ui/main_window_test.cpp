@@ -22,10 +22,12 @@
 #include <memory>
 
 #include "calc/calculator.h"
+#include "calc/unit_definitions.h"
 #include "calc/units.h"
 #include "ui/about/about.h"
-#include "ui/main/layout.h"
+#include "ui/common/layout.h"
 #include "ui/main/ludrix.h"
+#include "ui/main/main_window_layout.h"
 #include "window_test_support.h"
 
 namespace {
@@ -53,6 +55,26 @@ public:
 QString unitText(std::string_view unit)
 {
     return QString::fromUtf8(unit.data(), qsizetype(unit.size()));
+}
+
+QImage enlarged(const QImage& picture, QSize size)
+{
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// How close two pictures of one size are, in dB: higher is closer.
+double peakSignalToNoise(const QImage& a, const QImage& b)
+{
+    double squares = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            const QColor q = b.pixelColor(x, y);
+            squares += std::pow(p.red() - q.red(), 2) + std::pow(p.green() - q.green(), 2)
+                + std::pow(p.blue() - q.blue(), 2);
+        }
+    }
+    return 10 * std::log10(255.0 * 255.0 * 3 * a.width() * a.height() / squares);
 }
 
 } // namespace
@@ -151,13 +173,26 @@ private slots:
         QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString::number(offCentre.manhattanLength())));
     }
 
+    // Also run at 125 %, 150 % and 200 %: the pictures keep their size, have
+    // as many pixels as the screen shows there, and are drawn for it, far from
+    // an enlargement of the 1x picture.
     void picturesShowTheirImagesAtNaturalSize()
     {
-        QCOMPARE(control<QLabel>("Image2")->pixmap().size(), QSize(150, 43));
-        QCOMPARE(control<QLabel>("Image1")->pixmap().size(), QSize(200, 65));
+        const qreal ratio = window_->devicePixelRatioF();
+        for (const auto& [name, image] : { std::pair { "Image2", "logo" }, { "Image1", "banner" } }) {
+            const QPixmap shown = control<QLabel>(name)->pixmap();
+            const QImage natural(QString(":/images/%1.png").arg(image));
+            QCOMPARE(shown.deviceIndependentSize().toSize(), natural.size());
+            QCOMPARE(shown.devicePixelRatio(), ratio);
+            if (ratio > 1)
+                QVERIFY2(peakSignalToNoise(shown.toImage(), enlarged(natural, shown.size())) < 30, name);
+        }
         for (const char* image : { ":/images/ludrix.png", ":/images/logo.png", ":/images/banner.png" }) {
             const QImage loaded(QString::fromLatin1(image));
+            const QImage drawnTwice(QString::fromLatin1(image).replace(".png", "@2x.png"));
             QVERIFY2(!loaded.isNull() && !loaded.hasAlphaChannel() && !loaded.isGrayscale(), image);
+            QCOMPARE(drawnTwice.size(), loaded.size() * 2);
+            QVERIFY2(peakSignalToNoise(drawnTwice, enlarged(loaded, drawnTwice.size())) < 30, image);
         }
     }
 
@@ -190,11 +225,39 @@ private slots:
         }
     }
 
-    void everyControlHasAnAccessibleName()
+    // Read through the accessible interfaces, which is what the bridge hands
+    // a screen reader; the widgets' own properties may never reach it.
+    void controlsReadOutWhatTheyAreFor()
     {
+        const QHash<QString, QString> captions { { "Diameter", "Label1" }, { "Velocity", "Label2" },
+            { "Flowrate", "Label3" } };
+        const QHash<QString, calc::UnitList> lists { { "DiaUnit", calc::UnitList::DiaUnit },
+            { "VelUnit", calc::UnitList::VelUnit }, { "FlowUnit", calc::UnitList::FlowUnit } };
+        const QLocale locale = QLocale::system();
+        const calc::NumberFormat format { locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
+            locale.negativeSign().toStdString() };
         for (const ui::Control& row : ui::MainWindowControls) {
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control(row.name));
-            QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(), row.name);
+            QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(row.accessibleName));
+            if (captions.contains(row.name)) {
+                const auto labels = accessible->relations(QAccessible::Label);
+                QVERIFY2(labels.size() == 1 && labels[0].first->object() == control(qPrintable(captions[row.name])),
+                    row.name);
+            }
+            if (!lists.contains(row.name))
+                continue;
+            auto* unitList = list(row.name);
+            unitList->setCurrentIndex(1);
+            QCOMPARE(accessible->text(QAccessible::Value), unitList->itemText(1));
+            QCOMPARE(accessible->child(1)->text(QAccessible::Name), QString::fromUtf8(row.accessibleName));
+            QAccessibleInterface* entries = accessible->child(0);
+            QCOMPARE(entries->childCount(), unitList->count());
+            for (int i = 0; i < unitList->count(); ++i) {
+                const QString definition = QString::fromStdString(calc::unitDefinition(lists[row.name], i, format));
+                QCOMPARE(entries->child(i)->text(QAccessible::Name), unitList->itemText(i));
+                QCOMPARE(entries->child(i)->text(QAccessible::Description), definition);
+                QCOMPARE(unitList->itemData(i, Qt::ToolTipRole).toString(), definition);
+            }
         }
     }
 

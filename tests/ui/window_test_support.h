@@ -24,7 +24,7 @@
 #include <memory>
 #include <utility>
 
-#include "ui/main/layout.h"
+#include "ui/common/layout.h"
 #include "ui/main/ludrix.h"
 
 namespace testing_support {

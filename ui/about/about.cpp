@@ -8,9 +8,9 @@
 #include <QStyle>
 #include <QUrl>
 
-#include "ui/about/link_opener.h"
-#include "ui/about/maker.h"
-#include "ui/main/clickable_label.h"
+#include "ui/common/clickable_label.h"
+#include "ui/common/link_opener.h"
+#include "ui/common/maker.h"
 
 namespace ui {
 

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/main/layout.h"
+#include "ui/common/layout.h"
 
 class QScreen;
 

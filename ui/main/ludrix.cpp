@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -21,12 +22,13 @@
 #include <string>
 #include <utility>
 
+#include "calc/unit_definitions.h"
 #include "calc/units.h"
 #include "ui/about/about.h"
-#include "ui/about/link_opener.h"
-#include "ui/about/maker.h"
-#include "ui/main/clickable_label.h"
-#include "ui/main/layout.h"
+#include "ui/common/clickable_label.h"
+#include "ui/common/link_opener.h"
+#include "ui/common/maker.h"
+#include "ui/main/main_window_layout.h"
 
 namespace ui {
 
@@ -51,12 +53,20 @@ std::size_t slot(calc::UnitList list)
     return static_cast<std::size_t>(list);
 }
 
-template <std::size_t N> void fill(QComboBox& list, const std::array<std::string_view, N>& units)
+template <std::size_t N> void fill(QComboBox& list, calc::UnitList which, const std::array<std::string_view, N>& units)
 {
     QStringList texts;
     for (std::string_view unit : units)
         texts << QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size()));
     list.addItems(texts);
+    // Shown in the open list and read out with each entry, for the user who
+    // cannot tell the four barrels apart by their names.
+    const calc::NumberFormat format = numberFormat(QLocale::system());
+    for (int i = 0; i < list.count(); ++i) {
+        const QString definition = QString::fromStdString(calc::unitDefinition(which, i, format));
+        list.setItemData(i, definition, Qt::ToolTipRole);
+        list.setItemData(i, definition, Qt::AccessibleDescriptionRole);
+    }
     list.setCurrentIndex(0);
     // The open list is as wide as its longest entry, so that the barrel kinds
     // are told apart by their whole names; Qt keeps it within the screen.
@@ -96,7 +106,11 @@ Ludrix::Ludrix(QWidget* parent)
     useFittingStyle();
     setObjectName(QStringLiteral("Ludrix"));
     setWindowTitle(ApplicationTitle);
-    setWindowIcon(QIcon(pictureFromResource(QStringLiteral(":/images/ludrix.png"))));
+    const QString iconPath = QStringLiteral(":/images/ludrix.png");
+    QIcon icon(pictureFromResource(iconPath, 1));
+    if (devicePixelRatioF() > 1)
+        icon.addPixmap(pictureFromResource(iconPath, devicePixelRatioF()));
+    setWindowIcon(icon);
     setFont(layoutFont(ControlFont::WindowFont));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, desktopColour());
@@ -111,6 +125,10 @@ Ludrix::Ludrix(QWidget* parent)
     unitLists_[slot(calc::UnitList::DiaUnit)] = findControl<QComboBox>(*this, "DiaUnit");
     unitLists_[slot(calc::UnitList::VelUnit)] = findControl<QComboBox>(*this, "VelUnit");
     unitLists_[slot(calc::UnitList::FlowUnit)] = findControl<QComboBox>(*this, "FlowUnit");
+    // Each caption is the box's label for a screen reader as well.
+    findControl<QLabel>(*this, "Label1")->setBuddy(boxes_[slot(calc::Box::Diameter)]);
+    findControl<QLabel>(*this, "Label2")->setBuddy(boxes_[slot(calc::Box::Velocity)]);
+    findControl<QLabel>(*this, "Label3")->setBuddy(boxes_[slot(calc::Box::Flowrate)]);
 
     Form_Load();
 
@@ -157,10 +175,10 @@ Ludrix::~Ludrix()
 
 void Ludrix::Form_Load()
 {
-    fill(*unitList(calc::UnitList::DiaUnit), calc::DiameterUnits);
-    fill(*unitList(calc::UnitList::VelUnit), calc::VelocityUnits);
+    fill(*unitList(calc::UnitList::DiaUnit), calc::UnitList::DiaUnit, calc::DiameterUnits);
+    fill(*unitList(calc::UnitList::VelUnit), calc::UnitList::VelUnit, calc::VelocityUnits);
     calculator_.initialise();
-    fill(*unitList(calc::UnitList::FlowUnit), calc::FlowUnits);
+    fill(*unitList(calc::UnitList::FlowUnit), calc::UnitList::FlowUnit, calc::FlowUnits);
     // The program's own pick of the first flow unit. The flow box is still
     // empty, so this only records the unit and shows nothing.
     calculator_.FlowUnit_Click();

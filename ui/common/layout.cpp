@@ -1,8 +1,9 @@
-#include "ui/main/layout.h"
+#include "ui/common/layout.h"
 
 #include <QColor>
 #include <QComboBox>
 #include <QFont>
+#include <QImage>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QPainter>
@@ -16,7 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/main/clickable_label.h"
+#include "ui/common/accessible_list.h"
+#include "ui/common/clickable_label.h"
 
 namespace ui {
 
@@ -26,34 +28,7 @@ using enum ControlKind;
 using enum ControlFont;
 using enum ControlColour;
 
-constexpr int NoTab = -1;
-
 } // namespace
-
-// clang-format off
-const std::array<Control, 19> MainWindowControls { {
-    // id name         kind           caption                                  tool tip                      accessible name                           left   top width height    tab font             colour
-    {  1, "AboutUs",   CommandButton, "About Us",                              nullptr,                      "About Us",                               120,  780, 2250, 340,    15, SerifBoldItalic, PlatformText },
-    {  2, "Endin",     CommandButton, "Exit",                                  nullptr,                      "Exit",                                  4080, 3120, 1335, 315,     9, WindowFont,      PlatformText },
-    {  3, "Reset",     CommandButton, "Reset Values",                          nullptr,                      "Reset Values",                          4080, 2760, 1335, 315,     8, WindowFont,      PlatformText },
-    {  4, "Calculate", CommandButton, "Calculate",                             nullptr,                      "Calculate",                             4080, 2400, 1335, 315,     7, WindowFont,      PlatformText },
-    {  5, "FlowUnit",  DropDown,      nullptr,                                 "Select Flow Rate Unit",      "Flow rate unit",                        3210, 2010, 2175, 315,     6, WindowFont,      PlatformText },
-    {  6, "VelUnit",   DropDown,      nullptr,                                 "Select Velocity Unit",       "Velocity unit",                         3210, 1635, 2175, 315,     4, WindowFont,      PlatformText },
-    {  7, "DiaUnit",   DropDown,      nullptr,                                 "Select Diameter Unit",       "Inside diameter unit",                  3210, 1260, 2175, 315,     2, WindowFont,      PlatformText },
-    {  8, "Flowrate",  TextBox,       nullptr,                                 "Key in the flow rate",       "Volumetric flow rate",                  1920, 2010, 1215, 315,     5, WindowFont,      PlatformText },
-    {  9, "Velocity",  TextBox,       nullptr,                                 "key in the velocity",        "Velocity",                              1920, 1635, 1215, 315,     3, WindowFont,      PlatformText },
-    { 10, "Diameter",  TextBox,       nullptr,                                 "Key in the inside diameter", "Inside diameter",                       1920, 1260, 1215, 315,     1, WindowFont,      PlatformText },
-    { 11, "Label7",    Label,         "Tips",                                  nullptr,                      "Tips",                                   120, 2400,  375, 255,    16, SansBold,        Orange },
-    { 12, "Image2",    PictureBox,    ":/images/logo.png",                     nullptr,                      "Northfall logo",                         120,  120, 2250, 645, NoTab, WindowFont,      PlatformText },
-    { 13, "Image1",    PictureBox,    ":/images/banner.png",                   nullptr,                      "Northfall web site",                    2390,  120, 3000, 975, NoTab, WindowFont,      PlatformText },
-    { 14, "Label6",    Label,         "3. Press Calculate to get third value", nullptr,                      "3. Press Calculate to get third value",  120, 3120, 2775, 195,    14, WindowFont,      HighlightedText },
-    { 15, "Label5",    Label,         "2. Enter two values",                   nullptr,                      "2. Enter two values",                    120, 2880, 1455, 195,    13, WindowFont,      HighlightedText },
-    { 16, "Label4",    Label,         "1. Select Units",                       nullptr,                      "1. Select Units",                        120, 2640, 1095, 195,    12, WindowFont,      HighlightedText },
-    { 17, "Label3",    Label,         "Volumetric Flowrate",                   nullptr,                      "Volumetric Flowrate",                    135, 2040, 1695, 315,    11, SansBold,        Yellow },
-    { 18, "Label2",    Label,         "Velocity",                              nullptr,                      "Velocity",                               120, 1680, 1695, 315,    10, SansBold,        Yellow },
-    { 19, "Label1",    Label,         "Inside Diameter",                       nullptr,                      "Inside Diameter",                        135, 1320, 1335, 315,     0, SansBold,        Yellow },
-} };
-// clang-format on
 
 QFont layoutFont(ControlFont font)
 {
@@ -81,14 +56,33 @@ QFont layoutFont(ControlFont font)
     return result;
 }
 
-QPixmap pictureFromResource(const QString& path)
+namespace {
+
+QImage readPng(const QString& path)
 {
     // The images are all PNG, which Qt reads itself. Left to find out, it
     // would load every image-format plugin installed to ask each whether the
     // file is theirs: a few milliseconds of the start-up, for nothing.
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImageReader(&reader);
+    return reader.read();
+}
+
+} // namespace
+
+QPixmap pictureFromResource(const QString& path, qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 1)
+        return QPixmap::fromImage(readPng(path));
+    // Above 100 % the picture drawn at 2x, reduced to the screen's pixels
+    // where it has fewer: an enlarged 1x bitmap would look soft beside text
+    // drawn for the screen.
+    QImage picture = readPng(QString(path).insert(path.lastIndexOf(u'.'), QStringLiteral("@2x")));
+    const QSize pixels = (QSizeF(picture.size()) / 2 * devicePixelRatio).toSize();
+    if (picture.size() != pixels)
+        picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    return QPixmap::fromImage(picture);
 }
 
 QColor desktopColour()
@@ -178,6 +172,7 @@ QWidget* createWidget(const Control& control, QWidget& window)
         // nor complete a typed text into one.
         list->setInsertPolicy(QComboBox::NoInsert);
         list->setCompleter(nullptr);
+        announceListsByPurpose();
         return list;
     }
     case TextBox:
@@ -191,7 +186,7 @@ QWidget* createWidget(const Control& control, QWidget& window)
     }
     case PictureBox: {
         auto* picture = new ClickableLabel(&window);
-        picture->setPixmap(pictureFromResource(caption));
+        picture->setPixmap(pictureFromResource(caption, window.devicePixelRatioF()));
         return picture;
     }
     }
@@ -223,6 +218,9 @@ void buildLayout(QWidget& window, std::span<const Control> controls)
         if (control.toolTip)
             widget->setToolTip(QString::fromUtf8(control.toolTip));
         widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
+        // A reader in the list's text field hears what the list is for too.
+        if (auto* list = qobject_cast<QComboBox*>(widget))
+            list->lineEdit()->setAccessibleName(widget->accessibleName());
         if (control.font != WindowFont)
             widget->setFont(layoutFont(control.font));
 

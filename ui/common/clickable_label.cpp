@@ -1,4 +1,4 @@
-#include "ui/main/clickable_label.h"
+#include "ui/common/clickable_label.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "ui/about/link_opener.h"
+#include "ui/common/link_opener.h"
 
 #include <QDesktopServices>
 #include <QString>

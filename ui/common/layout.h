@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
+#include <QtGlobal>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -43,11 +43,6 @@ constexpr int pixels(int twips)
     return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
 }
 
-inline constexpr int ClientWidthTwips = 5520;
-inline constexpr int ClientHeightTwips = 3555;
-
-extern const std::array<Control, 19> MainWindowControls;
-
 QFont layoutFont(ControlFont font);
 
 // The control of that name; a name missing from the layout is a programming
@@ -66,8 +61,10 @@ template <class Widget> Widget* findControl(const QWidget& window, const char* n
 // and chains those that take the focus in the order of their tab index.
 void buildLayout(QWidget& window, std::span<const Control> controls);
 
-// One of the program's own images, by its resource path.
-QPixmap pictureFromResource(const QString& path);
+// One of the program's own images, by its resource path, with as many pixels
+// as a screen of that device pixel ratio shows; its size in device-independent
+// pixels is the same at any ratio.
+QPixmap pictureFromResource(const QString& path, qreal devicePixelRatio);
 
 // Linux desktops have no desktop colour to borrow, so this deep teal stands
 // in for it; the yellow, orange and highlighted-text captions stay readable
