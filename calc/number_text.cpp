@@ -228,25 +228,6 @@ std::string plainDisplayForm(double value)
     return text;
 }
 
-// The plain form in the locale's digits, decimal separator and minus sign;
-// the exponent keeps its "E" and its plus sign.
-std::string localForm(std::string_view plain, const NumberFormat& format)
-{
-    const auto digits = localDigits(format);
-    std::string text;
-    for (const char c : plain) {
-        if (c >= '0' && c <= '9')
-            text += digits[static_cast<std::size_t>(c - '0')];
-        else if (c == '.')
-            text += format.decimalSeparator;
-        else if (c == '-')
-            text += format.minusSign;
-        else
-            text += c;
-    }
-    return text;
-}
-
 } // namespace
 
 std::string_view trimSpaces(std::string_view text)
@@ -293,6 +274,25 @@ std::optional<double> readNumber(std::string_view text, const NumberFormat& form
     if (error != std::errc() || end != plain.data() + plain.size())
         return std::nullopt;
     return negative ? -value : value;
+}
+
+std::string localForm(std::string_view plain, const NumberFormat& format)
+{
+    const auto digits = localDigits(format);
+    std::string text;
+    for (const char c : plain) {
+        if (c >= '0' && c <= '9')
+            text += digits[static_cast<std::size_t>(c - '0')];
+        else if (c == '.')
+            text += format.decimalSeparator;
+        else if (c == ',')
+            text += format.groupSeparator;
+        else if (c == '-')
+            text += format.minusSign;
+        else
+            text += c;
+    }
+    return text;
 }
 
 std::string displayForm(double value, const NumberFormat& format)

@@ -28,6 +28,11 @@ std::string_view trimSpaces(std::string_view text);
 // range of a double; a value too small for a double reads as zero.
 std::optional<double> readNumber(std::string_view text, const NumberFormat& format);
 
+// A number written with ASCII digits, "." for the decimal separator, "," for
+// the group separator and "-" for the minus sign, put in the locale's own; an
+// exponent keeps its "E" and its plus sign.
+std::string localForm(std::string_view plain, const NumberFormat& format);
+
 // At most 15 significant digits in the locale's digits, no grouping, no
 // trailing zeros; exponent form outside 1E-8 <= |value| < 1E+15. Throws std::domain_error for inf or nan,
 // which must never reach a box.

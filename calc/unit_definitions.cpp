@@ -73,18 +73,18 @@ std::string exactDecimal(std::int64_t numerator, std::int64_t denominator, const
     // a hundred thousand, while "3785" stays as a reader would write it.
     for (std::size_t i = 0; i < whole.size(); ++i) {
         if (whole.size() > 4 && i > 0 && (whole.size() - i) % 3 == 0)
-            text += format.groupSeparator;
+            text += ',';
         text += whole[i];
     }
     std::int64_t remainder = numerator % denominator;
     if (remainder != 0)
-        text += format.decimalSeparator;
+        text += '.';
     for (int places = 0; remainder != 0 && places < 15; ++places) {
         remainder *= 10;
         text += static_cast<char>('0' + remainder / denominator);
         remainder %= denominator;
     }
-    return text;
+    return localForm(text, format);
 }
 
 std::string definition(

@@ -54,22 +54,22 @@ TEST(UnitDefinitions, TellTheSizesTheFactorsComeFrom)
 
 TEST(UnitDefinitions, ReadAsWrittenInTheUsersLocale)
 {
+    const NumberFormat point;
+    const NumberFormat comma { .decimalSeparator = ",", .groupSeparator = "." };
+    const NumberFormat arabic { .decimalSeparator = "٫", .groupSeparator = "٬", .minusSign = "-", .zeroDigit = U'٠' };
     const struct {
         UnitList list;
         int position;
-        const char* decimalSeparator;
+        const NumberFormat& format;
         std::string expected;
     } rows[] = {
-        { UnitList::FlowUnit, 23, ".", "UK barrel per hour: 36 imperial gallons = 0.16365924 m³, per hour" },
-        { UnitList::FlowUnit, 8, ",", "million US gallons per day: 1.000.000 US gallons = 3785,411784 m³, per day" },
-        { UnitList::VelUnit, 1, ".", "foot per second: 12 inches = 0.3048 m, per second" },
-        { UnitList::DiaUnit, 0, ",", "inch: 25,4 mm = 0,0254 m" },
+        { UnitList::FlowUnit, 23, point, "UK barrel per hour: 36 imperial gallons = 0.16365924 m³, per hour" },
+        { UnitList::FlowUnit, 8, comma, "million US gallons per day: 1.000.000 US gallons = 3785,411784 m³, per day" },
+        { UnitList::VelUnit, 1, point, "foot per second: 12 inches = 0.3048 m, per second" },
+        { UnitList::DiaUnit, 0, arabic, "inch: ٢٥٫٤ mm = ٠٫٠٢٥٤ m" },
     };
-    for (const auto& row : rows) {
-        const NumberFormat format { .decimalSeparator = row.decimalSeparator,
-            .groupSeparator = row.decimalSeparator == std::string(",") ? "." : "," };
-        EXPECT_EQ(unitDefinition(row.list, row.position, format), row.expected);
-    }
+    for (const auto& row : rows)
+        EXPECT_EQ(unitDefinition(row.list, row.position, row.format), row.expected);
 }
 
 } // namespace
