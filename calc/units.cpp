@@ -78,8 +78,9 @@ constexpr std::array<FlowUnit, 37> Flow { {
     { "US Federal Barrels/day", UsFederalBarrel, PerDay, 0.004889, 204.520303 },
 } };
 
-// A unit size as a double, refused when it does not convert exactly. Every size
-// here does, though some pass 2^53, since they end in many factors of two.
+// A flow unit's size as a double, refused at compile time when it does not
+// convert exactly. Every one does, though some pass 2^53, for they end in
+// many factors of two.
 constexpr double exactly(std::int64_t size)
 {
     const auto converted = static_cast<double>(size);
