@@ -1,10 +1,10 @@
 // How long the window takes from a click on Calculate, or from a unit pick,
 // to the written box, through the real window and its event handling. Prints
-// figures; asserts only that the box was written, never how fast.
+// figures; asserts only that the box was written, never what with (the
+// tests own the values) nor how fast.
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QTest>
 
@@ -21,8 +21,6 @@ private:
         return window_.findChild<Widget*>(QString::fromLatin1(name));
     }
 
-    static QString local(QString number) { return number.replace(u'.', QLocale::system().decimalPoint()); }
-
 private slots:
     void initTestCase()
     {
@@ -38,15 +36,15 @@ private slots:
     // 4 inches at 2 inches/sec, into cubic feet/sec.
     void calculate()
     {
-        control<QLineEdit>("Diameter")->setText(local("4"));
-        control<QLineEdit>("Velocity")->setText(local("2"));
+        control<QLineEdit>("Diameter")->setText(QStringLiteral("4"));
+        control<QLineEdit>("Velocity")->setText(QStringLiteral("2"));
         QLineEdit* flowrate = control<QLineEdit>("Flowrate");
         auto* button = control<QPushButton>("Calculate");
         QBENCHMARK {
             flowrate->clear();
             QTest::mouseClick(button, Qt::LeftButton);
         }
-        QCOMPARE(flowrate->text(), local("0.01454273"));
+        QVERIFY(!flowrate->text().isEmpty());
     }
 
     // Two picks an iteration: the flow rate re-expressed in the next unit
@@ -61,14 +59,13 @@ private slots:
         list->setFocus();
         QString there;
         QBENCHMARK {
-            flowrate->setText(local("1"));
+            flowrate->setText(QStringLiteral("1"));
             QTest::keyClick(list, Qt::Key_Down);
             there = flowrate->text();
             QTest::keyClick(list, Qt::Key_Up);
         }
         QCOMPARE(list->currentIndex(), 0);
-        QCOMPARE(there, local("60"));
-        QCOMPARE(flowrate->text(), local("1"));
+        QVERIFY(there != QStringLiteral("1"));
     }
 };
 
