@@ -27,9 +27,7 @@ int main(int argc, char* argv[])
                 else
                     window.close();
             });
-            QTimer runGoesOn;
-            runGoesOn.callOnTimeout([] { QCoreApplication::exit(3); });
-            runGoesOn.start(5'000);
+            QTimer::singleShot(5'000, &window, [] { QCoreApplication::exit(3); });
             const int status = QApplication::exec();
             const bool onScreen = window.isVisible() || (ui::program::About && ui::program::About->isVisible());
             if (status != 0 || onScreen) {
