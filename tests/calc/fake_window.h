@@ -1,4 +1,4 @@
-// A window that only remembers: box texts, picked units and the notices shown.
+// A window that only remembers: box texts, picked units, writes and notices.
 #pragma once
 
 #include <map>
@@ -20,15 +20,15 @@ public:
     void setText(Box box, const std::string& text) override
     {
         boxes[box] = text;
-        ++writes;
+        ++writes[box];
     }
     void showNotice(std::string_view text) override { notices.emplace_back(text); }
     int selectedUnit(UnitList list) const override { return picked.at(list); }
 
     std::map<Box, std::string> boxes;
     std::map<UnitList, int> picked { { UnitList::DiaUnit, 0 }, { UnitList::VelUnit, 0 }, { UnitList::FlowUnit, 0 } };
+    std::map<Box, int> writes;
     std::vector<std::string> notices;
-    int writes = 0;
 };
 
 } // namespace calc::testing
