@@ -4,9 +4,7 @@
 // each number written must be the one the units' sizes give.
 #include <algorithm>
 #include <cfloat>
-#include <cmath>
 #include <initializer_list>
-#include <optional>
 
 #include "../calc/fake_window.h"
 #include "calc/calculator.h"
@@ -18,7 +16,6 @@ namespace {
 
 using calc::Box;
 using calc::UnitList;
-using fuzzing::check;
 
 // The box of each list, in the lists' order.
 constexpr Box Boxes[] { Box::Diameter, Box::Velocity, Box::Flowrate };
@@ -37,10 +34,10 @@ long double sizeOf(UnitList list, int position)
     return static_cast<long double>(flow.volume) * flow.spansPerDay / CubicMeter / PerHour;
 }
 
-// How far a factor may stray from the ratio of the units' sizes, relatively:
+// How far a factor may stray from the ratio of its units' sizes, relatively:
 // flow factors into and out of the base unit are published rounded, by up to
 // 0.8 % (liter/day, 0.000042), other flow factors are the true ratio; the
-// velocity factors are published too, within 1e-6 (0.0833333 for 1/12).
+// velocity factors are published within 1e-6 (0.0833333 for 1/12).
 long double slack(UnitList list, int from, int to)
 {
     if (list == UnitList::FlowUnit)
@@ -48,19 +45,17 @@ long double slack(UnitList list, int from, int to)
     return list == UnitList::VelUnit && from != to ? 1e-6L : 0;
 }
 
-// Below the smallest normal double the program's steps lose digits, so what
-// is made there is judged for its form only.
-bool normal(std::initializer_list<long double> values)
-{
-    return std::ranges::all_of(values, [](long double x) { return x == 0 || std::fabs(x) >= DBL_MIN; });
-}
-
 // The number written against the one due: within the factors' slack, the 15
-// digits shown and, when rounded to 8 places, half of the last one.
-void checkValue(double written, long double due, long double slack, bool rounded)
+// digits shown and, when rounded to 8 places, half of the last one. Below the
+// smallest normal double a step loses digits, so what is made there is judged
+// for its form only.
+void checkValue(
+    double written, long double due, long double slack, bool rounded, std::initializer_list<long double> steps)
 {
+    if (std::ranges::any_of(steps, [](long double step) { return step != 0 && std::fabs(step) < DBL_MIN; }))
+        return;
     const long double allowed = (slack + 1e-14L) * std::fabs(due) + (rounded ? 0.5e-8L * (1 + 1e-9L) : 0);
-    check(std::fabs(written - due) <= allowed, "%.17g written where %.17Lg was due", written, due);
+    FUZZ_CHECK(std::fabs(written - due) <= allowed, "%.17g written where %.17Lg was due", written, due);
 }
 
 struct Session {
@@ -76,8 +71,6 @@ struct Session {
                                          : s.FlowUnitIndex;
     }
 
-    std::optional<double> read(Box box) const { return calc::readNumber(window.text(box), format); }
-
     // Runs an operation as the window does: an arithmetic failure becomes a
     // notice and writes nothing. True when it failed so.
     template <class Operation> bool run(Operation operation)
@@ -87,19 +80,20 @@ struct Session {
         try {
             operation();
         } catch (const calc::ArithmeticError& failure) {
-            check(window.writes.empty(), "a failed step wrote a box");
+            FUZZ_CHECK(window.writes.empty(), "a failed step wrote a box");
             window.notices.emplace_back(failure.what());
             return true;
         }
         return false;
     }
 
-    // The number written, if any: only into the box allowed, once.
+    // The number written, if any: only into the box allowed, and once.
     std::optional<double> written(std::optional<Box> allowed)
     {
         if (window.writes.empty())
             return std::nullopt;
-        check(allowed && window.writes == std::map<Box, int> { { *allowed, 1 } }, "a box written not to be, or twice");
+        const bool once = allowed && window.writes == (std::map<Box, int> { { *allowed, 1 } });
+        FUZZ_CHECK(once, "a box written not to be, or twice");
         return fuzzing::checkWritten(window.boxes[*allowed], format);
     }
 
@@ -109,7 +103,7 @@ struct Session {
         long double base[3] {};
         int given = 0, missing = 0;
         for (int i = 0; i < 3; ++i) {
-            const auto value = read(Boxes[i]);
+            const auto value = calc::readNumber(window.text(Boxes[i]), format);
             if (value && *value != 0)
                 base[i] = *value * sizeOf(UnitList(i), unitOf(UnitList(i))), ++given;
             else
@@ -117,8 +111,8 @@ struct Session {
         }
         run([&] { calculator.Calculate_Click(); });
         const auto shown = written(given == 2 ? std::optional(Boxes[missing]) : std::nullopt);
-        check(window.notices.size() == (shown ? 0 : 1), "Calculate showed %zu notices", window.notices.size());
-        check(given == 2 || window.notices[0] == calc::NeedTwoValuesNotice, "%d values given, yet no notice", given);
+        FUZZ_CHECK(window.notices.size() == (shown ? 0 : 1), "Calculate showed %zu notices", window.notices.size());
+        FUZZ_CHECK(given == 2 || window.notices[0] == calc::NeedTwoValuesNotice, "%d values given, no notice", given);
         if (!shown)
             return;
         const long double k = 0.002827L; // flow in m³/h = k * (diameter in mm)² * velocity in m/s
@@ -130,18 +124,17 @@ struct Session {
         else
             q = k * d * d * v;
         const auto list = UnitList(missing);
-        if (normal({ d, v, q, k * d, k * d * d, k * v }))
-            checkValue(*shown, base[missing] / sizeOf(list, unitOf(list)),
-                slack(UnitList::VelUnit, unitOf(UnitList::VelUnit), calc::VelocityBaseIndex)
-                    + slack(UnitList::FlowUnit, unitOf(UnitList::FlowUnit), calc::FlowBaseIndex),
-                true);
+        const long double factors = slack(UnitList::VelUnit, unitOf(UnitList::VelUnit), calc::VelocityBaseIndex)
+            + slack(UnitList::FlowUnit, unitOf(UnitList::FlowUnit), calc::FlowBaseIndex);
+        checkValue(
+            *shown, base[missing] / sizeOf(list, unitOf(list)), factors, true, { d, v, q, k * d, k * d * d, k * v });
     }
 
     void pick(UnitList list, int position)
     {
         const Box box = Boxes[static_cast<int>(list)];
         const std::string text = window.text(box);
-        const auto value = read(box);
+        const auto value = calc::readNumber(text, format);
         const calc::CalculatorState old = calculator.state();
         const int from = unitOf(list);
         window.picked[list] = position;
@@ -150,22 +143,21 @@ struct Session {
         // A failed conversion takes the pick back, so the box's number keeps
         // its unit; else the unit is recorded, and the one it replaces.
         const calc::CalculatorState& now = calculator.state();
-        check(failed ? now == old : unitOf(list) == position, "pick of %d wrongly recorded", position);
-        check(failed || list != UnitList::VelUnit || now.PreviousVelocityUnitIndex == from, "previous unit lost");
-        check(failed || list != UnitList::FlowUnit || now.PreviousFlowUnitIndex == from, "previous unit lost");
+        FUZZ_CHECK(failed ? now == old : unitOf(list) == position, "pick of %d wrongly recorded", position);
+        FUZZ_CHECK(failed || list != UnitList::VelUnit || now.PreviousVelocityUnitIndex == from, "previous unit lost");
+        FUZZ_CHECK(failed || list != UnitList::FlowUnit || now.PreviousFlowUnitIndex == from, "previous unit lost");
 
         // Picking the diameter unit already in force converts nothing: its
         // value would otherwise be multiplied a second time.
         const bool nothing = (list == UnitList::DiaUnit && from == position) || calc::trimSpaces(text).empty();
         const auto shown = written(nothing ? std::nullopt : std::optional(box));
-        if (nothing || value)
-            check(window.notices.size() == (nothing || shown ? 0 : 1), "a notice too many or missing");
-        else
-            check(!shown && window.notices == std::vector<std::string> { std::string(calc::NumericOnlyNotice) },
-                "no notice for a text that is no number: %s", text.c_str());
-        const long double due = shown ? *value * sizeOf(list, from) / sizeOf(list, position) : 0;
-        if (shown && normal({ due }))
-            checkValue(*shown, due, slack(list, from, position), list != UnitList::FlowUnit);
+        const std::vector<std::string> notices(nothing || value ? 0 : 1, std::string(calc::NumericOnlyNotice));
+        FUZZ_CHECK(window.notices == notices || (failed && !shown), "notices wrong on a pick of: %s", text.c_str());
+        FUZZ_CHECK(nothing || (value ? failed || shown : !shown), "a text wrongly converted or not: %s", text.c_str());
+        if (shown) {
+            const long double due = *value * sizeOf(list, from) / sizeOf(list, position);
+            checkValue(*shown, due, slack(list, from, position), list != UnitList::FlowUnit, { due });
+        }
     }
 };
 
@@ -182,7 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int operation = input.byte() % 6;
         const Box box = Boxes[operation < 2 ? input.byte() % 3 : 0];
         if (operation == 0) { // the user types or pastes anything
-            session.window.boxes[box] = input.text();
+            session.window.boxes[box] = input.take(input.byte());
         } else if (operation == 1) { // a number the program itself could have written
             const double value = input.anyDouble();
             if (std::isfinite(value))

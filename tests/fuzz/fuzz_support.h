@@ -6,7 +6,6 @@
 #include <array>
 #include <bit>
 #include <cmath>
-#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -16,20 +15,11 @@
 
 #include "calc/number_text.h"
 
-namespace fuzzing {
-
 // Stops the run on the first broken promise, saying which.
-[[gnu::format(printf, 2, 3)]] inline void check(bool kept, const char* broken, ...)
-{
-    if (kept)
-        return;
-    std::va_list details;
-    va_start(details, broken);
-    std::vfprintf(stderr, broken, details);
-    va_end(details);
-    std::fputc('\n', stderr);
-    std::abort();
-}
+#define FUZZ_CHECK(kept, ...)                                                                                          \
+    ((kept) ? void() : (std::fprintf(stderr, __VA_ARGS__), std::fputc('\n', stderr), std::abort()))
+
+namespace fuzzing {
 
 // Point and comma locales, with the group separators and minus signs that
 // desktops really hand over: comma, point, no-break spaces, apostrophe, and
@@ -46,39 +36,21 @@ inline const std::array<calc::NumberFormat, 8> Formats { {
     { "\u066B", ".", "-", U'\u0660' },
 } };
 
-// The ten digits of a format in UTF-8, spelt out here rather than taken from
-// the code under test; every format above has them below U+0800.
-inline std::array<std::string, 10> digitsOf(const calc::NumberFormat& format)
-{
-    std::array<std::string, 10> digits;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        const auto c = static_cast<unsigned>(format.zeroDigit) + static_cast<unsigned>(i);
-        digits[i] = c < 0x80 ? std::string(1, static_cast<char>(c))
-                             : std::string { static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F)) };
-    }
-    return digits;
-}
-
 // Past the end of the fuzzer's bytes every byte reads as 0.
 struct ByteReader {
     std::string_view rest;
 
-    std::uint8_t byte()
+    std::string_view take(std::size_t count)
     {
-        const auto value = static_cast<std::uint8_t>(rest.empty() ? 0 : rest.front());
-        rest.remove_prefix(rest.empty() ? 0 : 1);
-        return value;
-    }
-
-    // A text whose length comes first, as one byte.
-    std::string text()
-    {
-        const std::size_t length = byte();
-        const std::string taken(rest.substr(0, length));
+        const std::string_view taken = rest.substr(0, count);
         rest.remove_prefix(taken.size());
         return taken;
     }
-
+    std::uint8_t byte()
+    {
+        const std::string_view taken = take(1);
+        return taken.empty() ? 0 : static_cast<std::uint8_t>(taken[0]);
+    }
     // Any double at all, from eight bytes: every bit pattern is fair game.
     double anyDouble()
     {
@@ -96,13 +68,13 @@ inline double checkWritten(const std::string& written, const calc::NumberFormat&
 {
     const char* text = written.c_str();
     const std::optional<double> back = calc::readNumber(written, format);
-    check(back && calc::displayForm(*back, format) == written, "written, yet not in display form: %s", text);
+    FUZZ_CHECK(back && calc::displayForm(*back, format) == written, "written, yet not in display form: %s", text);
     const double size = std::fabs(*back);
-    check((written.find('E') != std::string::npos) == (size != 0 && (size < 1e-8 || size >= 1e15)),
+    FUZZ_CHECK((written.find('E') != std::string::npos) == (size != 0 && (size < 1e-8 || size >= 1e15)),
         "written in the wrong form: %s", text);
-    check(written.find('-') == std::string::npos || format.minusSign.find('-') != std::string::npos,
+    FUZZ_CHECK(written.find('-') == std::string::npos || format.minusSign.find('-') != std::string::npos,
         "written with a minus sign not the locale's: %s", text);
-    check(!(size == 0 && written.starts_with(format.minusSign)), "a negative zero was written: %s", text);
+    FUZZ_CHECK(!(size == 0 && written.starts_with(format.minusSign)), "a negative zero was written: %s", text);
     return *back;
 }
 
