@@ -12,11 +12,7 @@ namespace calc::testing {
 
 class FakeWindow : public CalculatorWindow {
 public:
-    std::string text(Box box) const override
-    {
-        const auto it = boxes.find(box);
-        return it == boxes.end() ? std::string() : it->second;
-    }
+    std::string text(Box box) const override { return boxes.contains(box) ? boxes.at(box) : std::string(); }
     void setText(Box box, const std::string& text) override
     {
         boxes[box] = text;

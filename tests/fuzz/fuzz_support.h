@@ -1,6 +1,5 @@
-// What the fuzz targets share: the locales they read and write numbers in, a
-// reader that turns the fuzzer's bytes into choices, and the check of every
-// text the program writes into a box.
+// What the fuzz targets share: locales, a reader that turns the fuzzer's bytes
+// into choices, and the check of every text the program writes into a box.
 #pragma once
 
 #include <array>
@@ -21,10 +20,9 @@
 
 namespace fuzzing {
 
-// Point and comma locales, with the group separators and minus signs that
-// desktops really hand over: comma, point, no-break spaces, apostrophe, and
-// the true minus sign; and Arabic and Persian ones with their own digits, one
-// of them grouping with a point, which then stands for no decimal separator.
+// Locales as desktops hand them over: groups of comma, point, no-break spaces
+// or apostrophe, the true minus sign, Arabic and Persian digits; in the last a
+// point groups, so it stands for no decimal separator.
 inline const std::array<calc::NumberFormat, 8> Formats { {
     { ".", ",", "-" },
     { ",", ".", "-" },
@@ -46,11 +44,7 @@ struct ByteReader {
         rest.remove_prefix(taken.size());
         return taken;
     }
-    std::uint8_t byte()
-    {
-        const std::string_view taken = take(1);
-        return taken.empty() ? 0 : static_cast<std::uint8_t>(taken[0]);
-    }
+    std::uint8_t byte() { return rest.empty() ? 0 : static_cast<std::uint8_t>(take(1)[0]); }
     // Any double at all, from eight bytes: every bit pattern is fair game.
     double anyDouble()
     {
