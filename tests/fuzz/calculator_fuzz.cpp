@@ -113,7 +113,7 @@ struct Session {
         const long double factors = slack(UnitList::VelUnit, unitOf(UnitList::VelUnit), calc::VelocityBaseIndex)
             + slack(UnitList::FlowUnit, unitOf(UnitList::FlowUnit), calc::FlowBaseIndex);
         checkValue(*shown, base[missing] / sizeOf(UnitList(missing), unitOf(UnitList(missing))), factors, true,
-            { d, v, q, k * d, k * d * d, k * v });
+            { d, v, q, k * d, k * d * d, k * v, q / (k * v) });
     }
 
     void pick(UnitList list, int position)

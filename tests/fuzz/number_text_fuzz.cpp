@@ -76,7 +76,7 @@ void checkReading(std::string_view text, const calc::NumberFormat& format)
     std::erase(plain, '_');
     char* end = nullptr;
     const double expected = std::strtod(plain.c_str(), &end);
-    const bool number = grouped && plain.find_first_not_of("0123456789+-.eE") == plain.npos
+    const bool number = grouped && plain.find_first_not_of("0123456789+-.eE") == plain.npos && !plain.empty()
         && end == plain.c_str() + plain.size() && std::isfinite(expected);
     const std::optional<double> value = calc::readNumber(text, format);
     const std::string shown(text);
