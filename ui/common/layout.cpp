@@ -150,13 +150,25 @@ protected:
         if (!this->hasFocus())
             return;
         const QPalette& palette = this->palette();
-        const QColor highlight = palette.color(QPalette::Highlight);
+        // The search through every lightness is dear at each repaint; the
+        // rings' colours change only with the palette.
+        if (palette.cacheKey() != ringsPalette_) {
+            const QColor highlight = palette.color(QPalette::Highlight);
+            outerRing_ = standingOut(highlight, { palette.color(QPalette::Window) });
+            innerRing_ = standingOut(highlight, { palette.color(QPalette::Button), palette.color(QPalette::Base) });
+            ringsPalette_ = palette.cacheKey();
+        }
         QPainter painter(this);
-        painter.setPen(standingOut(highlight, { palette.color(QPalette::Window) }));
+        painter.setPen(outerRing_);
         painter.drawRect(this->rect().adjusted(0, 0, -1, -1));
-        painter.setPen(standingOut(highlight, { palette.color(QPalette::Button), palette.color(QPalette::Base) }));
+        painter.setPen(innerRing_);
         painter.drawRect(this->rect().adjusted(1, 1, -2, -2));
     }
+
+private:
+    qint64 ringsPalette_ = -1; // no palette has this key
+    QColor outerRing_;
+    QColor innerRing_;
 };
 
 QWidget* createWidget(const Control& control, QWidget& window)
