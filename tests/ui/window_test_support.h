@@ -6,10 +6,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFontInfo>
+#include <QHash>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
@@ -27,16 +29,11 @@ namespace testing_support {
 inline QString local(const QString& number)
 {
     const QLocale locale = QLocale::system();
+    const QHash<QChar, QString> signs { { u'.', locale.decimalPoint() }, { u',', locale.groupSeparator() },
+        { u'-', locale.negativeSign() } };
     QString text;
-    for (const QChar c : number) {
-        if (c.isDigit())
-            text += QChar(locale.zeroDigit().at(0).unicode() + c.digitValue());
-        else
-            text += c == u'.' ? locale.decimalPoint()
-                : c == u','   ? locale.groupSeparator()
-                : c == u'-'   ? locale.negativeSign()
-                              : QString(c);
-    }
+    for (const QChar c : number)
+        text += c.isDigit() ? QChar(locale.zeroDigit().at(0).unicode() + c.digitValue()) : signs.value(c, c);
     return text;
 }
 
@@ -45,29 +42,6 @@ struct Notice {
     QMessageBox::StandardButtons buttons;
     QMessageBox::Icon icon;
     bool buttonIcon;
-};
-
-// Answers every message box that opens while it lives, as a user would, and
-// keeps what each one showed: a missed notice fails a test, never blocks it.
-class NoticeCatcher : public QObject {
-public:
-    NoticeCatcher()
-    {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            QAbstractButton* ok = box->button(QMessageBox::Ok);
-            notices.append(
-                { box->windowTitle(), box->text(), box->standardButtons(), box->icon(), ok && !ok->icon().isNull() });
-            ok ? QTest::mouseClick(ok, Qt::LeftButton) : box->reject();
-        });
-        timer_.start(10);
-    }
-    QList<Notice> notices;
-
-private:
-    QTimer timer_;
 };
 
 // Stands in for the desktop: takes the links of the web and mail schemes
@@ -101,13 +75,27 @@ private:
 };
 
 // Each test starts with a fresh main window, shown and active, and a user
-// ready to answer its notices; it ends with the window gone and no notice
-// left unexpected.
+// who answers every message box as it opens and keeps what each showed: a
+// missed notice fails a test, never blocks it. Each test ends with the window
+// gone and no notice left unexpected.
 class MainWindowFixture : public QObject {
 protected:
+    MainWindowFixture()
+    {
+        connect(&answering_, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            notices_.append(
+                { box->windowTitle(), box->text(), box->standardButtons(), box->icon(), ok && !ok->icon().isNull() });
+            ok ? QTest::mouseClick(ok, Qt::LeftButton) : box->reject();
+        });
+        answering_.start(10);
+    }
+
     void openMainWindow()
     {
-        notices_ = std::make_unique<NoticeCatcher>();
         window_ = std::make_unique<ui::Ludrix>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -117,8 +105,7 @@ protected:
     {
         window_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const QList<Notice> unexpected = std::exchange(notices_->notices, {});
-        notices_.reset();
+        const QList<Notice> unexpected = std::exchange(notices_, {});
         QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected notice: " + unexpected.value(0).text));
     }
 
@@ -133,28 +120,24 @@ protected:
         return nullptr;
     }
 
-    std::unique_ptr<NoticeCatcher> notices_;
+    QTimer answering_;
+    QList<Notice> notices_;
     std::unique_ptr<ui::Ludrix> window_;
 };
-
-inline QString captionOf(QWidget* widget)
-{
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        return button->text();
-    return qobject_cast<QLabel*>(widget)->text();
-}
 
 // Whether a label's or a button's caption fits the room it is drawn in.
 inline bool captionFits(QWidget* widget)
 {
+    auto* button = qobject_cast<QPushButton*>(widget);
     QRect room = widget->contentsRect();
-    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    if (button) {
         QStyleOptionButton option;
         option.initFrom(button);
         room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     }
     const QFontMetrics metrics(widget->font());
-    return metrics.horizontalAdvance(captionOf(widget)) <= room.width() && metrics.height() <= room.height();
+    const QString caption = button ? button->text() : qobject_cast<QLabel*>(widget)->text();
+    return metrics.horizontalAdvance(caption) <= room.width() && metrics.height() <= room.height();
 }
 
 // What a control shows of itself: a label its caption or its picture, any
@@ -211,24 +194,16 @@ inline double textContrast(const QWidget* widget)
     return ui::contrastRatio(palette.color(QPalette::WindowText), palette.color(QPalette::Window));
 }
 
-// A desktop colour scheme, or the present one with one colour changed, for
-// as long as it lives.
-class SchemeColour {
-public:
-    explicit SchemeColour(const QPalette& scheme) { QApplication::setPalette(scheme); }
-    SchemeColour(QPalette::ColorRole role, const QColor& colour)
-    {
-        QPalette changed = original_;
-        changed.setColor(role, colour);
-        QApplication::setPalette(changed);
-    }
-    ~SchemeColour() { QApplication::setPalette(original_); }
-    SchemeColour(const SchemeColour&) = delete;
-    SchemeColour& operator=(const SchemeColour&) = delete;
-
-private:
-    const QPalette original_ = QApplication::palette();
-};
+// A desktop colour scheme, with one colour changed if asked, for as long
+// as the returned guard lives.
+inline auto desktopScheme(QPalette scheme, QPalette::ColorRole role = QPalette::NoRole, const QColor& colour = {})
+{
+    if (role != QPalette::NoRole)
+        scheme.setColor(role, colour);
+    const QPalette original = QApplication::palette();
+    QApplication::setPalette(scheme);
+    return qScopeGuard([original] { QApplication::setPalette(original); });
+}
 
 // The About window's tests, run by the main window tests' binary.
 std::unique_ptr<QObject> aboutWindowTest();
