@@ -23,12 +23,11 @@ private:
         return ui::program::About;
     }
 
-    static int aboutWindows()
+    static bool oneAboutWindow()
     {
-        int count = 0;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            count += qobject_cast<ui::About*>(widget) != nullptr;
-        return count;
+        return std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget* widget) {
+            return qobject_cast<ui::About*>(widget);
+        }) == 1;
     }
 
     static bool centred(QWidget* window)
@@ -37,18 +36,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { testing_support::quietOffscreenPlatform(); }
-
-    void init() { openMainWindow(); }
-
-    void cleanup()
-    {
-        closeMainWindow();
-        // The main window takes the About window with it.
-        QVERIFY(ui::program::About.isNull());
-        QCOMPARE(aboutWindows(), 0);
-    }
-
     void manyClicksGiveOneWindowInItsFixedLayout()
     {
         QVERIFY(ui::program::About.isNull());
@@ -59,7 +46,7 @@ private slots:
             QTRY_VERIFY(window_->isActiveWindow());
             QCOMPARE(openAbout(), about);
         }
-        QCOMPARE(aboutWindows(), 1);
+        QVERIFY(oneAboutWindow());
         QCOMPARE(about->windowTitle(), "About Us");
         QCOMPARE(about->minimumSize(), QSize(264, 109));
         QCOMPARE(about->maximumSize(), QSize(264, 109));
@@ -96,62 +83,40 @@ private slots:
 
     // Also when About Us comes straight after the frame's close, before the
     // old window is gone: the window on its way out must not be shown.
-    void closedThroughItsFrameItIsBuiltAfreshAndCentred_data()
-    {
-        QTest::addColumn<bool>("straightAway");
-        QTest::newRow("later") << false;
-        QTest::newRow("straight away") << true;
-    }
-
     void closedThroughItsFrameItIsBuiltAfreshAndCentred()
     {
-        QFETCH(bool, straightAway);
-        QPointer<ui::About> first = openAbout();
-        QVERIFY(first);
-        first->move(first->pos() + QPoint(-50, 30));
-        first->close();
-        if (straightAway)
-            QTest::mouseClick(button("About Us"), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(first.isNull());
-        QVERIFY(window_->isVisible());
-        QVERIFY(straightAway || openAbout());
-        QVERIFY(ui::program::About && ui::program::About->isVisible());
-        QVERIFY(centred(ui::program::About));
-        QCOMPARE(aboutWindows(), 1);
+        for (const bool straightAway : { false, true }) {
+            QPointer<ui::About> first = openAbout();
+            QVERIFY(first);
+            first->move(first->pos() + QPoint(-50, 30));
+            first->close();
+            if (straightAway)
+                QTest::mouseClick(button("About Us"), Qt::LeftButton);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(first.isNull());
+            QVERIFY(window_->isVisible());
+            QVERIFY(straightAway || openAbout());
+            QVERIFY(ui::program::About && ui::program::About->isVisible());
+            QVERIFY(centred(ui::program::About));
+            QVERIFY(oneAboutWindow());
+        }
     }
 
-    void linksHideTheWindowBeforeTheDesktopOpensThem_data()
-    {
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("Visit") << "Visit"
-                               << "https://www.northfall.example";
-        QTest::newRow("Contact") << "Contact"
-                                 << "mailto:us@northfall.example?subject=Enquiry";
-    }
-
+    // Each link twice, the window shown anew between: one link a click, sent
+    // once the window is out of the browser's way; the version opens nothing.
     void linksHideTheWindowBeforeTheDesktopOpensThem()
     {
-        QFETCH(QString, link);
-        QFETCH(QString, expected);
-
         ui::About* about = openAbout();
         QVERIFY(about);
         testing_support::UrlCatcher desktop;
-        QList<bool> shownWhenOpened;
-        desktop.onOpen = [&] { shownWhenOpened.append(about->isVisible()); };
-        QCOMPARE(control(qPrintable(link))->cursor().shape(), Qt::PointingHandCursor);
-        QTest::mouseClick(control(qPrintable(link)), Qt::LeftButton);
-        QCOMPARE(desktop.urls, QStringList { expected });
-        QCOMPARE(shownWhenOpened, QList<bool> { false });
-
-        // And again after the window is shown anew: the same text, once;
-        // the version beside the links opens nothing.
-        QCOMPARE(openAbout(), about);
-        QTest::mouseClick(control("Label1"), Qt::LeftButton);
-        QTest::mouseClick(control(qPrintable(link)), Qt::LeftButton);
-        QCOMPARE(desktop.urls, QStringList(2, expected));
+        for (const char* name : { "Visit", "Contact", "Label1", "Visit", "Contact" }) {
+            QCOMPARE(openAbout(), about);
+            QCOMPARE(control(name)->cursor().shape(), *name == 'L' ? Qt::ArrowCursor : Qt::PointingHandCursor);
+            QTest::mouseClick(control(name), Qt::LeftButton);
+        }
+        const QString web = "https://www.northfall.example", mail = "mailto:us@northfall.example?subject=Enquiry";
+        QCOMPARE(desktop.urls, QStringList({ web, mail, web, mail }));
+        QCOMPARE(desktop.aboutShown, QList<bool>(4, false));
     }
 };
 

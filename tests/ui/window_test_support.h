@@ -16,9 +16,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <functional>
+#include <algorithm>
 #include <memory>
 
+#include "ui/about/about.h"
 #include "ui/common/layout.h"
 #include "ui/main/ludrix.h"
 
@@ -45,7 +46,8 @@ struct Notice {
 };
 
 // Stands in for the desktop: takes the links of the web and mail schemes
-// while it lives, and runs `onOpen` at the moment each one arrives.
+// while it lives, and notes whether the About window was out of the way at
+// the moment each arrived.
 class UrlCatcher : public QObject {
     Q_OBJECT
 
@@ -61,13 +63,13 @@ public:
             QDesktopServices::unsetUrlHandler(scheme);
     }
     QStringList urls;
-    std::function<void()> onOpen = [] {};
+    QList<bool> aboutShown;
 
 public slots:
     void open(const QUrl& url)
     {
         urls.append(url.toString());
-        onOpen();
+        aboutShown.append(ui::program::About && ui::program::About->isVisible());
     }
 
 private:
@@ -76,9 +78,11 @@ private:
 
 // Each test starts with a fresh main window, shown and active, and a user
 // who answers every message box as it opens and keeps what each showed: a
-// missed notice fails a test, never blocks it. Each test ends with the window
-// gone and no notice left unexpected.
+// missed notice fails a test, never blocks it. Each test ends with the
+// windows gone and no notice left unexpected.
 class MainWindowFixture : public QObject {
+    Q_OBJECT
+
 protected:
     MainWindowFixture()
     {
@@ -94,51 +98,49 @@ protected:
         answering_.start(10);
     }
 
-    void openMainWindow()
+private slots:
+    // The offscreen platform says, each time a list drops down, a window is
+    // raised or a link finds no handler, that it cannot do what a desktop
+    // would; nothing here needs it. Set here, after QTest's own handler.
+    void initTestCase()
+    {
+        static QtMessageHandler testLog = nullptr;
+        testLog = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (!text.startsWith("This plugin does not support"))
+                testLog(type, context, text);
+        });
+    }
+
+    void init()
     {
         window_ = std::make_unique<ui::Ludrix>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
 
-    void closeMainWindow()
+    void cleanup()
     {
         window_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The main window takes the About window with it.
+        QVERIFY(ui::program::About.isNull());
         const QList<Notice> unexpected = std::exchange(notices_, {});
         QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected notice: " + unexpected.value(0).text));
     }
 
+protected:
     // A button as the user finds it: by its caption.
     QPushButton* button(const QString& caption) const
     {
-        for (auto* button : window_->findChildren<QPushButton*>()) {
-            if (button->text() == caption)
-                return button;
-        }
-        QTest::qFail(qPrintable("no button " + caption), __FILE__, __LINE__);
-        return nullptr;
+        const auto buttons = window_->findChildren<QPushButton*>();
+        const auto found = std::ranges::find(buttons, caption, &QPushButton::text);
+        return found == buttons.end() ? nullptr : *found;
     }
 
     QTimer answering_;
     QList<Notice> notices_;
     std::unique_ptr<ui::Ludrix> window_;
 };
-
-// Whether a label's or a button's caption fits the room it is drawn in.
-inline bool captionFits(QWidget* widget)
-{
-    auto* button = qobject_cast<QPushButton*>(widget);
-    QRect room = widget->contentsRect();
-    if (button) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    }
-    const QFontMetrics metrics(widget->font());
-    const QString caption = button ? button->text() : qobject_cast<QLabel*>(widget)->text();
-    return metrics.horizontalAdvance(caption) <= room.width() && metrics.height() <= room.height();
-}
 
 // What a control shows of itself: a label its caption or its picture, any
 // other control its whole frame.
@@ -156,7 +158,8 @@ inline QRect drawnRect(QWidget* widget)
 }
 
 // A fixed layout as the user sees it: every control inside its window, none
-// drawn over another, every caption whole in the faces it was measured with.
+// drawn over another, every caption whole in the room it is drawn in and in
+// the faces it was measured with.
 inline void checkLayout(QWidget* window)
 {
     const QWidgetList controls = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -167,24 +170,22 @@ inline void checkLayout(QWidget* window)
             QVERIFY2(other == control || !drawnRect(control).intersects(drawnRect(other)),
                 name + " over " + other->objectName().toLatin1());
         }
+        auto* button = qobject_cast<QPushButton*>(control);
         auto* label = qobject_cast<QLabel*>(control);
-        if (qobject_cast<QPushButton*>(control) || (label && label->pixmap().isNull())) {
-            QVERIFY2(captionFits(control), name);
-            QVERIFY2(QFontInfo(control->font()).family().startsWith("Liberation"), name);
+        if (!button && (!label || !label->pixmap().isNull()))
+            continue;
+        QRect room = control->contentsRect();
+        if (button) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         }
+        const QFontMetrics metrics(control->font());
+        QVERIFY2(metrics.horizontalAdvance(button ? button->text() : label->text()) <= room.width()
+                && metrics.height() <= room.height(),
+            name);
+        QVERIFY2(QFontInfo(control->font()).family().startsWith("Liberation"), name);
     }
-}
-
-// The offscreen platform says, each time a list drops down, a window is
-// raised or a link finds no handler, that it cannot do what a desktop would;
-// nothing here needs it. Call from initTestCase, after QTest's own handler.
-inline void quietOffscreenPlatform()
-{
-    static QtMessageHandler testLog = nullptr;
-    testLog = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        if (!text.startsWith("This plugin does not support"))
-            testLog(type, context, text);
-    });
 }
 
 // How well a control's text stands out from its own background.
