@@ -3,172 +3,189 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QComboBox>
 #include <QDesktopServices>
-#include <QFontMetrics>
+#include <QFontInfo>
+#include <QHash>
 #include <QLabel>
-#include <QList>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPalette>
 #include <QPushButton>
-#include <QStringList>
-#include <QStyle>
+#include <QScopeGuard>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <functional>
+#include <algorithm>
 #include <memory>
-#include <utility>
 
+#include "ui/about/about.h"
 #include "ui/common/layout.h"
 #include "ui/main/ludrix.h"
 
 namespace testing_support {
 
-// Test data is written with ASCII digits, a point and a hyphen; the window
-// reads and writes those of the locale the tests run in.
+// Test data is written with ASCII digits, a point, a comma between groups
+// and a hyphen; the window reads and writes those of the locale in force.
 inline QString local(const QString& number)
 {
     const QLocale locale = QLocale::system();
+    const QHash<QChar, QString> signs { { u'.', locale.decimalPoint() }, { u',', locale.groupSeparator() },
+        { u'-', locale.negativeSign() } };
     QString text;
-    for (const QChar c : number) {
-        if (c >= u'0' && c <= u'9')
-            text += QChar(locale.zeroDigit().at(0).unicode() + c.digitValue());
-        else if (c == u'.')
-            text += locale.decimalPoint();
-        else if (c == u'-')
-            text += locale.negativeSign();
-        else
-            text += c;
-    }
+    for (const QChar c : number)
+        text += c.isDigit() ? QChar(locale.zeroDigit().at(0).unicode() + c.digitValue()) : signs.value(c, c);
     return text;
 }
 
 struct Notice {
-    QString caption;
-    QString text;
+    QString caption, text;
     QMessageBox::StandardButtons buttons;
     QMessageBox::Icon icon;
     bool buttonIcon;
 };
 
-// Answers every message box that opens while it lives, as a user would, and
-// keeps what each one showed. A test that expects none fails on any.
-class NoticeCatcher : public QObject {
-public:
-    NoticeCatcher()
-    {
-        connect(&timer_, &QTimer::timeout, this, &NoticeCatcher::answer);
-        timer_.start(10);
-    }
-
-    QList<Notice> take() { return std::exchange(notices_, {}); }
-
-private:
-    void answer()
-    {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        QAbstractButton* ok = box->button(QMessageBox::Ok);
-        notices_.append(
-            { box->windowTitle(), box->text(), box->standardButtons(), box->icon(), ok && !ok->icon().isNull() });
-        if (ok)
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            box->reject();
-    }
-
-    QTimer timer_;
-    QList<Notice> notices_;
-};
-
-// Stands in for the desktop: takes the links of the given schemes while it
-// lives, and runs `onOpen` at the moment each one arrives.
+// Stands in for the desktop: takes the links of the web and mail schemes
+// while it lives, and notes whether the About window was out of the way at
+// the moment each arrived.
 class UrlCatcher : public QObject {
     Q_OBJECT
 
 public:
-    explicit UrlCatcher(QStringList schemes)
-        : schemes_(std::move(schemes))
+    UrlCatcher()
     {
-        for (const QString& scheme : schemes_)
+        for (const char* scheme : Schemes)
             QDesktopServices::setUrlHandler(scheme, this, "open");
     }
     ~UrlCatcher() override
     {
-        for (const QString& scheme : schemes_)
+        for (const char* scheme : Schemes)
             QDesktopServices::unsetUrlHandler(scheme);
     }
-
     QStringList urls;
-    std::function<void()> onOpen;
+    QList<bool> aboutShown;
 
 public slots:
     void open(const QUrl& url)
     {
         urls.append(url.toString());
-        if (onOpen)
-            onOpen();
+        aboutShown.append(ui::program::About && ui::program::About->isVisible());
     }
 
 private:
-    QStringList schemes_;
+    static constexpr const char* Schemes[] = { "http", "https", "mailto" };
 };
 
-// Opens the list, moves to the entry and presses Enter, as a keyboard user
-// picks a unit: one pick, however far the entry is from the one shown.
-inline void pick(QComboBox* list, const QString& unit)
-{
-    const int position = list->findText(unit);
-    QVERIFY2(position >= 0, qPrintable(unit));
-    list->showPopup();
-    QAbstractItemView* view = list->view();
-    QTRY_VERIFY(view->isVisible());
-    view->setCurrentIndex(list->model()->index(position, 0));
-    QTest::keyClick(view, Qt::Key_Return);
-    QTRY_VERIFY(!view->isVisible());
-}
-
 // Each test starts with a fresh main window, shown and active, and a user
-// ready to answer its notices; it ends with the window gone and no notice
-// left unexpected.
+// who answers every message box as it opens and keeps what each showed: a
+// missed notice fails a test, never blocks it. Each test ends with the
+// windows gone and no notice left unexpected.
 class MainWindowFixture : public QObject {
+    Q_OBJECT
+
 protected:
-    void openMainWindow()
+    MainWindowFixture()
     {
-        notices_ = std::make_unique<NoticeCatcher>();
+        connect(&answering_, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            notices_.append(
+                { box->windowTitle(), box->text(), box->standardButtons(), box->icon(), ok && !ok->icon().isNull() });
+            ok ? QTest::mouseClick(ok, Qt::LeftButton) : box->reject();
+        });
+        answering_.start(10);
+    }
+
+private slots:
+    // The offscreen platform says, each time a list drops down, a window is
+    // raised or a link finds no handler, that it cannot do what a desktop
+    // would; nothing here needs it. Set here, after QTest's own handler.
+    void initTestCase()
+    {
+        static QtMessageHandler testLog = nullptr;
+        testLog = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (!text.startsWith("This plugin does not support"))
+                testLog(type, context, text);
+        });
+    }
+
+    void init()
+    {
         window_ = std::make_unique<ui::Ludrix>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
 
-    void closeMainWindow()
+    void cleanup()
     {
         window_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const QList<Notice> unexpected = notices_->take();
-        notices_.reset();
+        // The main window takes the About window with it.
+        QVERIFY(ui::program::About.isNull());
+        const QList<Notice> unexpected = std::exchange(notices_, {});
         QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected notice: " + unexpected.value(0).text));
     }
 
-    std::unique_ptr<NoticeCatcher> notices_;
+protected:
+    // A button as the user finds it: by its caption.
+    QPushButton* button(const QString& caption) const
+    {
+        const auto buttons = window_->findChildren<QPushButton*>();
+        const auto found = std::ranges::find(buttons, caption, &QPushButton::text);
+        return found == buttons.end() ? nullptr : *found;
+    }
+
+    QTimer answering_;
+    QList<Notice> notices_;
     std::unique_ptr<ui::Ludrix> window_;
 };
 
-// The width and height a label's or a button's caption has to fit in.
-inline QRect captionRoom(QWidget* widget)
+// What a control shows of itself: a label its caption or its picture, any
+// other control its whole frame.
+inline QRect drawnRect(QWidget* widget)
 {
-    if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    QRect drawn = widget->geometry();
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const QPoint at = widget->mapToParent(widget->contentsRect().topLeft());
+        const QPixmap picture = label->pixmap();
+        drawn &= QRect(at,
+            picture.isNull() ? QFontMetrics(label->font()).size(0, label->text())
+                             : picture.deviceIndependentSize().toSize());
     }
-    return widget->contentsRect();
+    return drawn;
+}
+
+// A fixed layout as the user sees it: every control inside its window, none
+// drawn over another, every caption whole in the room it is drawn in and in
+// the faces it was measured with.
+inline void checkLayout(QWidget* window)
+{
+    const QWidgetList controls = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls) {
+        const QByteArray name = control->objectName().toLatin1();
+        QVERIFY2(window->rect().contains(control->geometry()), name);
+        for (QWidget* other : controls) {
+            QVERIFY2(other == control || !drawnRect(control).intersects(drawnRect(other)),
+                name + " over " + other->objectName().toLatin1());
+        }
+        auto* button = qobject_cast<QPushButton*>(control);
+        auto* label = qobject_cast<QLabel*>(control);
+        if (!button && (!label || !label->pixmap().isNull()))
+            continue;
+        QRect room = control->contentsRect();
+        if (button) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        }
+        const QFontMetrics metrics(control->font());
+        QVERIFY2(metrics.horizontalAdvance(button ? button->text() : label->text()) <= room.width()
+                && metrics.height() <= room.height(),
+            name);
+        QVERIFY2(QFontInfo(control->font()).family().startsWith("Liberation"), name);
+    }
 }
 
 // How well a control's text stands out from its own background.
@@ -178,59 +195,18 @@ inline double textContrast(const QWidget* widget)
     return ui::contrastRatio(palette.color(QPalette::WindowText), palette.color(QPalette::Window));
 }
 
-// A desktop colour scheme, or the present one with one colour changed, for
-// as long as it lives.
-class SchemeColour {
-public:
-    explicit SchemeColour(const QPalette& scheme)
-        : original_(QApplication::palette())
-    {
-        QApplication::setPalette(scheme);
-    }
-    SchemeColour(QPalette::ColorRole role, const QColor& colour)
-        : original_(QApplication::palette())
-    {
-        QPalette changed = original_;
-        changed.setColor(role, colour);
-        QApplication::setPalette(changed);
-    }
-    ~SchemeColour() { QApplication::setPalette(original_); }
-    SchemeColour(const SchemeColour&) = delete;
-    SchemeColour& operator=(const SchemeColour&) = delete;
-
-private:
-    QPalette original_;
-};
-
-inline QString captionOf(QWidget* widget)
+// A desktop colour scheme, with one colour changed if asked, for as long
+// as the returned guard lives.
+inline auto desktopScheme(QPalette scheme, QPalette::ColorRole role = QPalette::NoRole, const QColor& colour = {})
 {
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        return button->text();
-    return qobject_cast<QLabel*>(widget)->text();
+    if (role != QPalette::NoRole)
+        scheme.setColor(role, colour);
+    const QPalette original = QApplication::palette();
+    QApplication::setPalette(scheme);
+    return qScopeGuard([original] { QApplication::setPalette(original); });
 }
 
-// The offscreen platform says, each time a list drops down, a window is
-// raised or a link finds no handler, that it cannot do what a desktop would;
-// nothing here needs it. Call from initTestCase, after QTest has put in its
-// own handler.
-inline void quietOffscreenPlatform()
-{
-    static QtMessageHandler testLog = nullptr;
-    testLog = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        if (!text.startsWith("This plugin does not support"))
-            testLog(type, context, text);
-    });
-}
+// The About window's tests, run by the main window tests' binary.
+std::unique_ptr<QObject> aboutWindowTest();
 
 } // namespace testing_support
-
-// Windows under test stay off the screen unless asked otherwise.
-#define LUDRIX_WINDOW_TEST_MAIN(TestClass)                                                                             \
-    int main(int argc, char* argv[])                                                                                   \
-    {                                                                                                                  \
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))                                                             \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
-        QApplication application(argc, argv);                                                                          \
-        TestClass test;                                                                                                \
-        return QTest::qExec(&test, argc, argv);                                                                        \
-    }
