@@ -48,6 +48,9 @@ class Calculator {
 public:
     Calculator(CalculatorWindow& window, NumberFormat format);
 
+    // The locale's way with numbers, which the window's other texts follow too.
+    const NumberFormat& format() const { return format_; }
+
     // Every unit position back to the first entry of its list.
     void initialise();
 

@@ -370,8 +370,8 @@ private slots:
     }
 
     // Across the left and the bottom side of the focused control: the window,
-    // the two pixels of its edge, and its face. The outer pixel must stand out from the window
-    // and the inner one from the face.
+    // the two pixels of its edge, and its face. The outer pixel must stand
+    // out from the window and the inner one from the face.
     void focusStandsOutInEveryScheme()
     {
         QFETCH(QPalette, scheme);

@@ -53,7 +53,9 @@ std::size_t slot(calc::UnitList list)
     return static_cast<std::size_t>(list);
 }
 
-template <std::size_t N> void fill(QComboBox& list, calc::UnitList which, const std::array<std::string_view, N>& units)
+template <std::size_t N>
+void fill(QComboBox& list, calc::UnitList which, const std::array<std::string_view, N>& units,
+    const calc::NumberFormat& format)
 {
     QStringList texts;
     for (std::string_view unit : units)
@@ -61,7 +63,6 @@ template <std::size_t N> void fill(QComboBox& list, calc::UnitList which, const 
     list.addItems(texts);
     // Shown in the open list and read out with each entry, for the user who
     // cannot tell the four barrels apart by their names.
-    const calc::NumberFormat format = numberFormat(QLocale::system());
     for (int i = 0; i < list.count(); ++i) {
         const QString definition = QString::fromStdString(calc::unitDefinition(which, i, format));
         list.setItemData(i, definition, Qt::ToolTipRole);
@@ -77,9 +78,10 @@ template <std::size_t N> void fill(QComboBox& list, calc::UnitList which, const 
 
 // The fixed layout gives its boxes, lists and most buttons 21 pixels; styles
 // made for taller controls cannot fit their frames and arrows into that, and
-// the unit lists would lose their arrows. Fusion fits, every caption was measured with
-// it, and being built into Qt Widgets it loads no plugin. The program's
-// windows and notices all take the application's style, so it is set there.
+// the unit lists would lose their arrows. Fusion fits, every caption was
+// measured with it, and being built into Qt Widgets it loads no plugin. The
+// program's windows and notices all take the application's style, so it is
+// set there.
 void useFittingStyle()
 {
     if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
@@ -175,10 +177,10 @@ Ludrix::~Ludrix()
 
 void Ludrix::Form_Load()
 {
-    fill(*unitList(calc::UnitList::DiaUnit), calc::UnitList::DiaUnit, calc::DiameterUnits);
-    fill(*unitList(calc::UnitList::VelUnit), calc::UnitList::VelUnit, calc::VelocityUnits);
+    fill(*unitList(calc::UnitList::DiaUnit), calc::UnitList::DiaUnit, calc::DiameterUnits, calculator_.format());
+    fill(*unitList(calc::UnitList::VelUnit), calc::UnitList::VelUnit, calc::VelocityUnits, calculator_.format());
     calculator_.initialise();
-    fill(*unitList(calc::UnitList::FlowUnit), calc::UnitList::FlowUnit, calc::FlowUnits);
+    fill(*unitList(calc::UnitList::FlowUnit), calc::UnitList::FlowUnit, calc::FlowUnits, calculator_.format());
     // The program's own pick of the first flow unit. The flow box is still
     // empty, so this only records the unit and shows nothing.
     calculator_.FlowUnit_Click();
