@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <stdexcept>
 #include <system_error>
 
@@ -45,11 +46,14 @@ class Scanner {
 public:
     Scanner(std::string_view text, const NumberFormat& format)
         : rest_(text)
+        , size_(text.size())
         , localDigits_(localDigits(format))
     {
     }
 
     bool atEnd() const { return rest_.empty(); }
+    std::size_t taken() const { return size_ - rest_.size(); }
+    bool sawLocalDigits() const { return kind_ == DigitKind::Local; }
 
     bool take(std::string_view token)
     {
@@ -98,6 +102,7 @@ private:
     enum class DigitKind { NotYetSeen, Ascii, Local };
 
     std::string_view rest_;
+    std::size_t size_;
     std::array<std::string, 10> localDigits_;
     DigitKind kind_ = DigitKind::NotYetSeen;
 };
@@ -143,6 +148,9 @@ bool takeDecimalSeparator(Scanner& in, const NumberFormat& format)
     return !asciiSeparator && format.groupSeparator != "." && in.take(".");
 }
 
+// Anything past a billion is as out of range as a billion.
+constexpr std::int64_t ExponentLimit = 1'000'000'000;
+
 // The power of ten after "e" or "E", 0 when there is none; empty when the
 // "e" is not followed by digits.
 std::optional<std::int64_t> takeExponent(Scanner& in, const NumberFormat& format)
@@ -155,25 +163,26 @@ std::optional<std::int64_t> takeExponent(Scanner& in, const NumberFormat& format
     std::string digits;
     if (in.takeDigits(digits) == 0)
         return std::nullopt;
-    // Saturate: anything past a billion is as out of range as a billion.
     std::int64_t exponent = 0;
     for (const char c : digits) {
         exponent = exponent * 10 + (c - '0');
-        if (exponent > 1'000'000'000) {
-            exponent = 1'000'000'000;
+        if (exponent > ExponentLimit) {
+            exponent = ExponentLimit;
             break;
         }
     }
     return negative ? -exponent : exponent;
 }
 
-std::string decimalExponentForm(char lead, std::string_view rest, int exponent)
+// `mark` stands where digits after `rest` were left out.
+std::string decimalExponentForm(char lead, std::string_view rest, std::int64_t exponent, std::string_view mark = {})
 {
     std::string text(1, lead);
     if (!rest.empty()) {
         text += '.';
         text += rest;
     }
+    text += mark;
     text += exponent < 0 ? "E-" : "E+";
     text += std::to_string(std::abs(exponent));
     return text;
@@ -192,7 +201,7 @@ std::string plainDisplayForm(double value)
     const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const auto e = scientific.find('e');
     std::string digits = std::string(1, scientific[0]) + std::string(scientific.substr(2, e - 2));
-    const int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
+    const std::int64_t exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
     // Just below the largest double, rounding to 15 digits can step past it,
     // and a box would then show a number that cannot be read back. Those
     // values are cut to 15 digits instead.
@@ -228,6 +237,65 @@ std::string plainDisplayForm(double value)
     return text;
 }
 
+// A number text taken apart: its digits in ASCII, and where its parts lie.
+struct ScannedNumber {
+    bool negative = false;
+    std::string digits; // of the integer part and the fraction, without groups
+    std::int64_t integerDigits = 0;
+    std::int64_t exponent = 0;
+    bool localDigits = false;
+    // Byte offsets into the text: the sign ends where the mantissa starts,
+    // the decimal separator lies between the integer part and the fraction,
+    // and the exponent follows the mantissa.
+    std::size_t mantissaStart = 0, integerEnd = 0, fractionStart = 0, mantissaEnd = 0;
+};
+
+std::optional<ScannedNumber> scanNumber(std::string_view text, const NumberFormat& format)
+{
+    Scanner in(text, format);
+    ScannedNumber number;
+    if (!in.take("+"))
+        number.negative = in.takeAnyOf("-", format.minusSign);
+    number.mantissaStart = in.taken();
+    if (!takeIntegerPart(in, format, number.digits))
+        return std::nullopt;
+    number.integerDigits = static_cast<std::int64_t>(number.digits.size());
+    number.integerEnd = in.taken();
+    const bool fraction = takeDecimalSeparator(in, format);
+    number.fractionStart = in.taken();
+    if (fraction)
+        in.takeDigits(number.digits);
+    number.mantissaEnd = in.taken();
+    if (number.digits.empty())
+        return std::nullopt;
+    const auto exponent = takeExponent(in, format);
+    if (!exponent || !in.atEnd())
+        return std::nullopt;
+    number.exponent = *exponent;
+    number.localDigits = in.sawLocalDigits();
+    return number;
+}
+
+// The largest n below `count` whose form fits, for forms that widen with n.
+std::optional<std::size_t> mostThatFit(std::size_t count, const std::function<std::string(std::size_t)>& form,
+    const std::function<bool(std::string_view)>& fits)
+{
+    if (count == 0 || !fits(form(0)))
+        return std::nullopt;
+    std::size_t low = 0;
+    std::size_t high = count - 1;
+    while (low < high) {
+        const std::size_t middle = low + (high - low + 1) / 2;
+        if (fits(form(middle)))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
+}
+
+constexpr std::string_view OmissionMark = "\u2026";
+
 } // namespace
 
 std::string_view trimSpaces(std::string_view text)
@@ -241,29 +309,17 @@ std::string_view trimSpaces(std::string_view text)
 
 std::optional<double> readNumber(std::string_view text, const NumberFormat& format)
 {
-    Scanner in(trimSpaces(text), format);
-    bool negative = false;
-    if (!in.take("+"))
-        negative = in.takeAnyOf("-", format.minusSign);
-
-    std::string digits;
-    if (!takeIntegerPart(in, format, digits))
+    const auto number = scanNumber(trimSpaces(text), format);
+    if (!number)
         return std::nullopt;
-    const auto integerDigits = static_cast<std::int64_t>(digits.size());
-    if (takeDecimalSeparator(in, format))
-        in.takeDigits(digits);
-    if (digits.empty())
-        return std::nullopt;
-    const auto exponent = takeExponent(in, format);
-    if (!exponent || !in.atEnd())
-        return std::nullopt;
-
-    const double zero = negative ? -0.0 : 0.0;
+    const std::string& digits = number->digits;
+    const double zero = number->negative ? -0.0 : 0.0;
     const auto firstSignificant = digits.find_first_not_of('0');
     if (firstSignificant == std::string::npos)
         return zero;
     // The value is 0.<significant digits> * 10^scale.
-    const std::int64_t scale = integerDigits - static_cast<std::int64_t>(firstSignificant) + *exponent;
+    const std::int64_t scale
+        = number->integerDigits - static_cast<std::int64_t>(firstSignificant) + number->exponent;
 
     std::string plain = "0." + digits.substr(firstSignificant) + "e" + std::to_string(scale);
     double value = 0;
@@ -273,7 +329,55 @@ std::optional<double> readNumber(std::string_view text, const NumberFormat& form
         return scale > 0 ? std::nullopt : std::optional<double>(zero);
     if (error != std::errc() || end != plain.data() + plain.size())
         return std::nullopt;
-    return negative ? -value : value;
+    return number->negative ? -value : value;
+}
+
+std::string shortenedForm(
+    std::string_view text, const NumberFormat& format, const std::function<bool(std::string_view)>& fits)
+{
+    const std::string_view trimmed = trimSpaces(text);
+    const auto number = scanNumber(trimmed, format);
+    // A power of ten at the limit may stand for a larger one, so a form
+    // written from it could misstate the text; such a text stays as written.
+    if (!number || std::abs(number->exponent) >= ExponentLimit || !readNumber(text, format) || fits(text))
+        return std::string(text);
+    const std::string& digits = number->digits;
+    const std::string_view sign = trimmed.substr(0, number->mantissaStart);
+    // Any new digits and separator come in the kind the number is written in.
+    NumberFormat written = format;
+    if (!number->localDigits)
+        written.zeroDigit = U'0';
+    if (number->fractionStart > number->integerEnd)
+        written.decimalSeparator = trimmed.substr(number->integerEnd, number->fractionStart - number->integerEnd);
+
+    // The fraction cut short, as long as the digits shown say more than zero.
+    const auto fractionDigits = static_cast<std::size_t>(digits.size() - number->integerDigits);
+    if (fractionDigits > 0) {
+        const std::size_t digitBytes = (number->mantissaEnd - number->fractionStart) / fractionDigits;
+        const auto form = [&](std::size_t shown) {
+            return std::string(trimmed.substr(0, number->fractionStart + shown * digitBytes)) + std::string(OmissionMark)
+                + std::string(trimmed.substr(number->mantissaEnd));
+        };
+        const auto shown = mostThatFit(fractionDigits, form, fits);
+        const std::size_t shownDigits = static_cast<std::size_t>(number->integerDigits) + shown.value_or(0);
+        const bool zero = digits.find_first_not_of('0') == std::string::npos;
+        if (shown && (zero || digits.find_first_not_of('0') < shownDigits))
+            return form(*shown);
+    }
+
+    // An integer part too wide, or a fraction whose first digits are zeros,
+    // is written in exponent form, which keeps the magnitude in sight.
+    const auto first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return localForm("0", written);
+    const std::string significant = digits.substr(first, digits.find_last_not_of('0') + 1 - first);
+    const std::int64_t exponent = number->integerDigits - static_cast<std::int64_t>(first) - 1 + number->exponent;
+    const auto form = [&](std::size_t rest) {
+        const std::string_view shown = std::string_view(significant).substr(1, rest);
+        const std::string_view mark = rest + 1 < significant.size() ? OmissionMark : std::string_view();
+        return std::string(sign) + localForm(decimalExponentForm(significant[0], shown, exponent, mark), written);
+    };
+    return form(mostThatFit(significant.size(), form, fits).value_or(0));
 }
 
 std::string localForm(std::string_view plain, const NumberFormat& format)

@@ -1,6 +1,7 @@
 // How numbers are read from and written into the value boxes.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,16 @@ std::string_view trimSpaces(std::string_view text);
 // unless it groups digits. Empty when the text is no number or lies beyond the
 // range of a double; a value too small for a double reads as zero.
 std::optional<double> readNumber(std::string_view text, const NumberFormat& format);
+
+// How a number text is drawn where it does not fit, as `fits` judges: the
+// text itself when it fits or is no number; else, so that it reads as the
+// same number to the digits it shows, its sign, as many leading digits as fit
+// with the decimal separator where it falls, a "\u2026" where digits were
+// left out, and its exponent. An integer part too wide for that, or a
+// fraction that would show only zeros, turns to exponent form
+// ("1.234567\u2026E+13"). When nothing fits, the form with one digit.
+std::string shortenedForm(
+    std::string_view text, const NumberFormat& format, const std::function<bool(std::string_view)>& fits);
 
 // A number written with ASCII digits, "." for the decimal separator, "," for
 // the group separator and "-" for the minus sign, put in the locale's own; an

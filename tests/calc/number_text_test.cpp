@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -45,6 +46,40 @@ TEST(DisplayForm, FifteenSignificantDigitsAndExponentsOutsideTheFixedRange)
     };
     for (const auto& row : rows)
         EXPECT_EQ(displayForm(row.value, row.format), row.expected);
+}
+
+// Fits where at most `width` characters do.
+auto within(std::size_t width)
+{
+    return [width](std::string_view text) {
+        return std::ranges::count_if(text, [](char c) { return (c & 0xC0) != 0x80; }) <= std::ptrdiff_t(width);
+    };
+}
+
+TEST(ShortenedForm, KeepsSignLeadingDigitsAndExponentInView)
+{
+    const struct {
+        const char* text;
+        const NumberFormat& format;
+        std::size_t width;
+        const char* expected;
+    } rows[] = {
+        { "2.8316846592E-11", Point, 13, "2.831684\u2026E-11" },
+        { "12345678901234", Point, 13, "1.234567\u2026E+13" }, // no integer digit goes missing
+        { "\u0661\u0662\u0663\u066C\u0664\u0665\u0666\u066B\u0667\u0668\u0669\u0660", Arabic, 11,
+            "\u0661\u0662\u0663\u066C\u0664\u0665\u0666\u066B\u0667\u0668\u2026" },
+        { "100000000000000000000", Point, 10, "1E+20" }, // nothing left out, no mark
+        { "0.00000001234567", Point, 10, "1.2345\u2026E-8" }, // rather than zeros only
+        { "-123456789012.345", Arabic, 10, "-1.23\u2026E+11" }, // in the digits it was typed in
+        { "\u061C-\u0666\u0664\u0666\u0663\u0661\u0666\u0668\u0668\u0663\u0661\u0661\u0666\u066B\u0668"
+          "\u0668\u0663",
+            Arabic, 12, "\u061C-\u0666\u066B\u0664\u0666\u0663\u2026E+\u0661\u0661" },
+        { "123456789012345", Point, 2, "1\u2026E+14" }, // nothing fits: one digit
+        { "2.8316846592E-11", Point, 16, "2.8316846592E-11" },
+        { "12345678901234x", Point, 5, "12345678901234x" }, // no number
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(shortenedForm(row.text, row.format, within(row.width)), row.expected) << row.text;
 }
 
 TEST(RoundedDisplayForm, RoundsToEightPlacesTiesToEven)

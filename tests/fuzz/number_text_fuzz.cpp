@@ -1,8 +1,10 @@
 // Any bytes, read as a box's text in one of several locales, and any double,
 // written as the program writes numbers: a text is accepted exactly when it is
 // a number by the plain rules, and then as that number; what is written shows
-// 15 significant digits and reads back to them.
+// 15 significant digits and reads back to them. Either, shortened to a width,
+// reads as the same number to the digits it shows.
 #include <algorithm>
+#include <charconv>
 #include <string>
 
 #include "fuzz_support.h"
@@ -84,12 +86,94 @@ void checkReading(std::string_view text, const calc::NumberFormat& format)
     FUZZ_CHECK(!value || *value == expected, "%s read as %.17g, not %.17g", shown.c_str(), value.value_or(0), expected);
 }
 
+// A plain number (see plainForm) as its sign, its significant digits, the
+// power of ten of the first of them and the one written after "E"; empty when
+// it is no plain number. Zero has no significant digits.
+struct Decimal {
+    bool negative = false;
+    std::string significant;
+    long long power = 0;
+    long long written = 0;
+};
+
+std::optional<Decimal> decimal(std::string plain)
+{
+    std::erase(plain, '_');
+    Decimal number;
+    number.negative = plain.starts_with('-');
+    std::size_t at = plain.starts_with('-') || plain.starts_with('+') ? 1 : 0;
+    std::string digits;
+    std::size_t integer = plain.npos;
+    for (; at < plain.size() && (std::isdigit(static_cast<unsigned char>(plain[at])) || plain[at] == '.'); ++at) {
+        if (plain[at] != '.')
+            digits += plain[at];
+        else if (integer == plain.npos)
+            integer = digits.size();
+        else
+            return std::nullopt;
+    }
+    integer = std::min(integer, digits.size());
+    if (digits.empty())
+        return std::nullopt;
+    if (at < plain.size()) {
+        if ((plain[at] != 'E' && plain[at] != 'e') || at + 1 == plain.size())
+            return std::nullopt;
+        const bool below = plain[at + 1] == '-';
+        at += plain[at + 1] == '-' || plain[at + 1] == '+' ? 2 : 1;
+        const auto [end, error] = std::from_chars(plain.data() + at, plain.data() + plain.size(), number.written);
+        if (end != plain.data() + plain.size() || at == plain.size() || plain[at] == '-')
+            return std::nullopt;
+        if (error == std::errc::result_out_of_range)
+            number.written = 1LL << 60;
+        number.written = below ? -number.written : number.written;
+    }
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first != digits.npos) {
+        number.significant = digits.substr(first, digits.find_last_not_of('0') + 1 - first);
+        number.power = static_cast<long long>(integer) - static_cast<long long>(first) - 1 + number.written;
+    }
+    return number;
+}
+
+// Shortened to at most `width` characters, a number keeps its sign, the power
+// of ten of its first digit and the digits it shows, and marks any it leaves
+// out; it shows more than one digit only when it fits. A text that fits, or
+// is no number, stays whole; so does one whose power of ten is read only as
+// far as a billion.
+void checkShortening(std::string_view text, const calc::NumberFormat& format, std::size_t width)
+{
+    const auto characters = [](std::string_view form) {
+        return static_cast<std::size_t>(std::ranges::count_if(form, [](char c) { return (c & 0xC0) != 0x80; }));
+    };
+    const auto fits = [&](std::string_view form) { return characters(form) <= width; };
+    const std::string shortened = calc::shortenedForm(text, format, fits);
+    const std::string whole(text);
+    const auto number = calc::readNumber(text, format) ? decimal(plainForm(text, format)) : std::nullopt;
+    if (!number || fits(text) || std::llabs(number->written) >= 1'000'000'000) {
+        FUZZ_CHECK(shortened == whole, "%s shortened to %s", whole.c_str(), shortened.c_str());
+        return;
+    }
+    std::string unmarked = shortened;
+    replaceAll(unmarked, "\u2026", "");
+    const bool marked = unmarked.size() != shortened.size();
+    const auto shown = decimal(plainForm(unmarked, format));
+    FUZZ_CHECK(shown && characters(shortened) - characters(unmarked) <= 1, "%s shortened to %s", whole.c_str(),
+        shortened.c_str());
+    const bool same = (number->significant.empty() || shown->negative == number->negative)
+        && shown->power == number->power && number->significant.starts_with(shown->significant)
+        && (marked || shown->significant == number->significant);
+    FUZZ_CHECK(same, "%s shortened to %s, another number", whole.c_str(), shortened.c_str());
+    FUZZ_CHECK(fits(shortened) || shown->significant.size() <= 1, "%s shortened to %s, too wide", whole.c_str(),
+        shortened.c_str());
+}
+
 // The display form shows the value to 15 significant digits, the rounded one
 // moves it by at most half of the 8th decimal place more.
-void checkWriting(double value, const calc::NumberFormat& format)
+void checkWriting(double value, const calc::NumberFormat& format, std::size_t width)
 {
     if (!std::isfinite(value))
         return;
+    checkShortening(calc::displayForm(value, format), format, width);
     char fifteen[40];
     std::snprintf(fifteen, sizeof fifteen, "%.14e", value);
     const double expected = std::strtod(fifteen, nullptr);
@@ -107,10 +191,13 @@ void checkWriting(double value, const calc::NumberFormat& format)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzzing::ByteReader input { { reinterpret_cast<const char*>(data), size } };
-    const calc::NumberFormat& format = fuzzing::Formats[input.byte() % fuzzing::Formats.size()];
+    const std::uint8_t choice = input.byte();
+    const calc::NumberFormat& format = fuzzing::Formats[choice % fuzzing::Formats.size()];
+    const std::size_t width = choice / fuzzing::Formats.size();
     const std::string_view text = input.rest;
     checkReading(text, format);
+    checkShortening(text, format, width);
     if (text.size() >= 8)
-        checkWriting(input.anyDouble(), format);
+        checkWriting(input.anyDouble(), format, width);
     return 0;
 }
