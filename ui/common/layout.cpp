@@ -19,6 +19,7 @@
 
 #include "ui/common/accessible_list.h"
 #include "ui/common/clickable_label.h"
+#include "ui/common/value_box.h"
 
 namespace ui {
 
@@ -188,7 +189,7 @@ QWidget* createWidget(const Control& control, QWidget& window)
         return list;
     }
     case TextBox:
-        return new FocusMarked<QLineEdit>(&window);
+        return new FocusMarked<ValueBox>(&window);
     case Label: {
         auto* label = new ClickableLabel(caption, &window);
         label->setTextFormat(Qt::PlainText);

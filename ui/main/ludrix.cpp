@@ -28,21 +28,12 @@
 #include "ui/common/clickable_label.h"
 #include "ui/common/link_opener.h"
 #include "ui/common/maker.h"
+#include "ui/common/value_box.h"
 #include "ui/main/main_window_layout.h"
 
 namespace ui {
 
 namespace {
-
-calc::NumberFormat numberFormat(const QLocale& locale)
-{
-    return {
-        .decimalSeparator = locale.decimalPoint().toStdString(),
-        .groupSeparator = locale.groupSeparator().toStdString(),
-        .minusSign = locale.negativeSign().toStdString(),
-        .zeroDigit = locale.zeroDigit().toUcs4().value(0, U'0'),
-    };
-}
 
 std::size_t slot(calc::Box box)
 {
@@ -121,9 +112,11 @@ Ludrix::Ludrix(QWidget* parent)
 
     buildLayout(*this, MainWindowControls);
 
-    boxes_[slot(calc::Box::Diameter)] = findControl<QLineEdit>(*this, "Diameter");
-    boxes_[slot(calc::Box::Velocity)] = findControl<QLineEdit>(*this, "Velocity");
-    boxes_[slot(calc::Box::Flowrate)] = findControl<QLineEdit>(*this, "Flowrate");
+    boxes_[slot(calc::Box::Diameter)] = findControl<ValueBox>(*this, "Diameter");
+    boxes_[slot(calc::Box::Velocity)] = findControl<ValueBox>(*this, "Velocity");
+    boxes_[slot(calc::Box::Flowrate)] = findControl<ValueBox>(*this, "Flowrate");
+    for (ValueBox* box : boxes_)
+        box->setNumberFormat(calculator_.format());
     unitLists_[slot(calc::UnitList::DiaUnit)] = findControl<QComboBox>(*this, "DiaUnit");
     unitLists_[slot(calc::UnitList::VelUnit)] = findControl<QComboBox>(*this, "VelUnit");
     unitLists_[slot(calc::UnitList::FlowUnit)] = findControl<QComboBox>(*this, "FlowUnit");
@@ -149,8 +142,8 @@ Ludrix::Ludrix(QWidget* parent)
     for (QLineEdit* box : boxes_) {
         // Undo reaches back to when the user last came into the box; kept
         // for a whole session, the history would grow with every key.
-        // A box the user leaves shows its number from the first digit, as
-        // the boxes the program writes do.
+        // A box the user leaves shows its number from the first digit when
+        // the user comes back, as the boxes the program writes do.
         connect(box, &QLineEdit::editingFinished, box, [box] {
             box->setText(box->text());
             if (!box->hasFocus())
@@ -285,7 +278,7 @@ void Ludrix::setText(calc::Box box, const std::string& text)
     QLineEdit* field = boxes_[slot(box)];
     field->setText(QString::fromStdString(text));
     // Left at the end, a number wider than its box would show its tail as a
-    // smaller number.
+    // smaller number once the user comes into the box.
     field->setCursorPosition(0);
 }
 

@@ -9,9 +9,10 @@
 #include "calc/calculator.h"
 
 class QComboBox;
-class QLineEdit;
 
 namespace ui {
+
+class ValueBox;
 
 // The application's title: the window's caption and every notice's.
 inline const QString ApplicationTitle = QStringLiteral("Ludrix");
@@ -47,7 +48,7 @@ private:
 
     QComboBox* unitList(calc::UnitList list) const;
 
-    std::array<QLineEdit*, 3> boxes_ {};
+    std::array<ValueBox*, 3> boxes_ {};
     std::array<QComboBox*, 3> unitLists_ {};
     calc::Calculator calculator_;
 };
