@@ -350,7 +350,8 @@ std::string shortenedForm(
     if (number->fractionStart > number->integerEnd)
         written.decimalSeparator = trimmed.substr(number->integerEnd, number->fractionStart - number->integerEnd);
 
-    // The fraction cut short, as long as the digits shown say more than zero.
+    // The fraction cut short, as long as it shows a digit, and one that is
+    // not zero unless the number is.
     const auto fractionDigits = static_cast<std::size_t>(digits.size() - number->integerDigits);
     if (fractionDigits > 0) {
         const std::size_t digitBytes = (number->mantissaEnd - number->fractionStart) / fractionDigits;
@@ -361,7 +362,7 @@ std::string shortenedForm(
         const auto shown = mostThatFit(fractionDigits, form, fits);
         const std::size_t shownDigits = static_cast<std::size_t>(number->integerDigits) + shown.value_or(0);
         const bool zero = digits.find_first_not_of('0') == std::string::npos;
-        if (shown && (zero || digits.find_first_not_of('0') < shownDigits))
+        if (shown && shownDigits > 0 && (zero || digits.find_first_not_of('0') < shownDigits))
             return form(*shown);
     }
 
