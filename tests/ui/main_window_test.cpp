@@ -70,6 +70,8 @@ private:
         QVERIFY2(position >= 0, qPrintable(unit));
         unitList->showPopup();
         QTRY_VERIFY(unitList->view()->isVisible());
+        // Open, the list shows every unit's whole name, the barrels' too.
+        QVERIFY(unitList->view()->viewport()->width() >= unitList->view()->sizeHintForColumn(0));
         unitList->view()->setCurrentIndex(unitList->model()->index(position, 0));
         QTest::keyClick(unitList->view(), Qt::Key_Return);
         QTRY_VERIFY(!unitList->view()->isVisible());
@@ -189,6 +191,7 @@ private slots:
                     && std::fabs(QLocale().toDouble(shown) / (before * row.ratio) - 1) <= row.within,
                 qPrintable(QString("%1 %2 in %3").arg(row.typed, shown, row.to)));
             QCOMPARE(list(row.list)->lineEdit()->text(), row.to);
+            QCOMPARE(QAccessible::queryAccessibleInterface(list(row.list))->text(QAccessible::Value), row.to);
             QCOMPARE(drawnFrom(list(row.list)->lineEdit()), 0);
         }
     }
