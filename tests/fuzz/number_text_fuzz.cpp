@@ -37,11 +37,14 @@ std::u32string trimmedCharacters(std::string_view text)
 // group separator and "#" for what belongs to no number.
 std::string plainForm(std::string_view text, const calc::NumberFormat& format)
 {
-    // Digits as ICU knows them, all of one set.
+    // Digits as ICU knows them, all of one set; those of sets newer than the
+    // Unicode 15.0 the program knows are none, whatever the ICU at hand.
     std::string plain;
     char32_t zero = 0;
     for (const char32_t c : trimmedCharacters(text)) {
-        if (u_charType(static_cast<UChar32>(c)) == U_DECIMAL_DIGIT_NUMBER) {
+        UVersionInfo age {};
+        u_charAge(static_cast<UChar32>(c), age);
+        if (u_charType(static_cast<UChar32>(c)) == U_DECIMAL_DIGIT_NUMBER && age[0] <= 15) {
             const auto value = static_cast<char32_t>(u_charDigitValue(static_cast<UChar32>(c)));
             if (zero != 0 && zero != c - value)
                 return "#";
