@@ -1,11 +1,18 @@
 #include <QApplication>
 
+#include <cstdio>
+
 #include "app/identity.h"
+#include "ui/common/display_reach.h"
 #include "ui/common/maker.h"
 #include "ui/main/ludrix.h"
 
 int main(int argc, char* argv[])
 {
+    if (const auto problem = ui::unreachableDisplay(argc, argv)) {
+        std::fprintf(stderr, "%s\n", problem->c_str());
+        return 1;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(app::ApplicationName));
     QApplication::setApplicationVersion(QString::fromUtf8(app::ApplicationVersion));

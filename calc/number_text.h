@@ -1,6 +1,7 @@
 // How numbers are read from and written into the value boxes.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -16,17 +17,22 @@ struct NumberFormat {
     std::string minusSign { "-" };
     // The locale's digit zero; its other nine digits follow it in Unicode.
     char32_t zeroDigit { U'0' };
+    std::string plusSign { "+" };
+    // Digits in each group left of the last group of three: 2 where lakhs and
+    // crores are written (12,34,567), 3 elsewhere.
+    std::size_t secondaryGroupSize { 3 };
 };
 
-// The text without its leading and trailing space characters.
+// The text without its leading and trailing Unicode white space.
 std::string_view trimSpaces(std::string_view text);
 
 // The value of a text that reads completely as a number: optional sign, digits
-// grouped in threes or not, optional fraction, optional exponent, surrounding
-// spaces ignored. The digits are the locale's or ASCII ones, not both in one
-// number; where the decimal separator is no ASCII character, a point does too,
-// unless it groups digits. Empty when the text is no number or lies beyond the
-// range of a double; a value too small for a double reads as zero.
+// grouped in threes (or as the locale groups) or not, optional fraction,
+// optional exponent, surrounding white space ignored. The digits are of any
+// one Unicode set of decimal digits, never two in one number; where the
+// decimal separator is no ASCII character, a point does too, unless it groups
+// digits. Empty when the text is no number or lies beyond the range of a
+// double; a value too small for a double reads as zero.
 std::optional<double> readNumber(std::string_view text, const NumberFormat& format);
 
 // How a number text is drawn where it does not fit, as `fits` judges: the

@@ -78,7 +78,8 @@ TEST_F(CalculatorTest, PickingAUnitReexpressesTheNumberInIt)
         const char* typed;
         std::vector<std::pair<int, const char*>> picks; // picked position, box text afterwards
     } rows[] = {
-        { "a foot is not quite 12 inches", UnitList::VelUnit, InchesPerSec, "12", { { FtPerSec, "0.9999996" } } },
+        { "a foot is not quite 12 inches, and velocities keep 8 places", UnitList::VelUnit, InchesPerSec, "12",
+            { { FtPerSec, "0.9999996" }, { MPerSec, "0.30479988" } } },
         { "published factors are no reciprocals", UnitList::FlowUnit, M3PerHour, "1",
             { { LiterPerSecond, "0.27778" }, { M3PerHour, "1.000008" } } },
         { "flow is not rounded", UnitList::FlowUnit, CubicFeetPerSec, "1.23456789",

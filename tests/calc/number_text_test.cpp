@@ -17,12 +17,33 @@ const NumberFormat Spaced { ",", "\u202F", "\u2212" };
 // Arabic-Indic digits and separators, and a minus sign behind a letter mark.
 const NumberFormat Arabic { "\u066B", "\u066C", "\u061C-", U'\u0660' };
 
-TEST(ReadNumber, FollowsTheLocaleSeparators)
+TEST(ReadNumber, TakesNumbersAsPeopleOfTheLocaleTypeAndPasteThem)
 {
-    EXPECT_EQ(readNumber(" 1,234.5 ", Point), 1234.5);
-    EXPECT_EQ(readNumber("1,234.5", Comma), std::nullopt);
-    EXPECT_EQ(readNumber("0,500", Point), std::nullopt); // meant as a fraction
-    EXPECT_EQ(readNumber("\u0661\u066C\u0662\u0663\u0664\u066B\u0665", Arabic), 1234.5);
+    const NumberFormat Indian { ".", ",", "-", U'0', "+", 2 };
+    const NumberFormat Swiss { ".", "\u2019", "-" };
+    const NumberFormat Persian { "\u066B", "\u066C", "\u200E\u2212", U'\u06F0', "\u200E+" };
+    const struct {
+        const char* text;
+        const NumberFormat& format;
+        std::optional<double> expected;
+    } rows[] = {
+        { " 1,234.5 ", Point, 1234.5 },
+        { "1,234.5", Comma, std::nullopt },
+        { "0,500", Point, std::nullopt }, // meant as a fraction
+        { "\u0661\u066C\u0662\u0663\u0664\u066B\u0665", Arabic, 1234.5 },
+        { "\t\u00A012.5\r\n\u3000", Point, 12.5 }, // a pasted cell
+        { "12,34,567.5", Indian, 1234567.5 },
+        { "1,234,567", Indian, 1234567 },
+        { "12,34,567", Point, std::nullopt },
+        { "\u0967.\u096B", Indian, 1.5 }, // Devanagari digits
+        { "\uFF0B\uFF11\uFF0E\uFF15", Point, 1.5 }, // full-width
+        { "\u0661\u066B\u0665", Persian, 1.5 }, // Arabic-Indic under Persian
+        { "\u0661\u06F5", Persian, std::nullopt }, // two sets of digits
+        { "1'234.5", Swiss, 1234.5 },
+        { "\u2212\u06F1e\u200E+\u06F2", Persian, -100 },
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(readNumber(row.text, row.format), row.expected) << row.text;
     EXPECT_TRUE(std::signbit(readNumber("-0", Point).value()));
 }
 

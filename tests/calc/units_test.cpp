@@ -1,6 +1,8 @@
+#include <cctype>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
+#include <string>
 #include <string_view>
 
 #include "calc/unit_definitions.h"
@@ -75,6 +77,41 @@ TEST(UnitDefinitions, TellTheSizesInTheUsersLocale)
         "million US gallons per day: 1.000.000 US gallons = 3785,411784 m³, per day");
     EXPECT_EQ(unitDefinition(UnitList::VelUnit, 1, point), "foot per second: 12 inches = 0.3048 m, per second");
     EXPECT_EQ(unitDefinition(UnitList::DiaUnit, 0, arabic), "inch: ٢٥٫٤ mm = ٠٫٠٢٥٤ m");
+}
+
+// A definition under another unit's name misleads worse than none: each must
+// name the unit its entry's own text names, read word by word.
+TEST(UnitDefinitions, NameTheUnitOfTheirEntry)
+{
+    const auto spelledOut = [](std::string_view text) {
+        const std::map<std::string, std::string> words { { "feet", "foot" }, { "ft", "foot" },
+            { "inches", "inch" }, { "mm", "millimeter" }, { "cm", "centimeter" }, { "m", "meter" },
+            { "sec", "second" }, { "hr", "hour" } };
+        std::string out, word;
+        for (const char c : std::string(text) + ' ') {
+            if (c != ' ' && c != '/') {
+                word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+                continue;
+            }
+            if (words.contains(word))
+                word = words.at(word);
+            else if (word.size() > 3 && word.back() == 's')
+                word.pop_back();
+            out += word + (c == '/' ? " per " : " ");
+            word.clear();
+        }
+        return out;
+    };
+    const NumberFormat point;
+    const auto check = [&](UnitList list, const auto& texts) {
+        for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
+            const std::string definition = unitDefinition(list, i, point);
+            EXPECT_EQ(spelledOut(definition.substr(0, definition.find(':'))), spelledOut(texts[i]));
+        }
+    };
+    check(UnitList::DiaUnit, DiameterUnits);
+    check(UnitList::VelUnit, VelocityUnits);
+    check(UnitList::FlowUnit, FlowUnits);
 }
 
 } // namespace

@@ -20,18 +20,22 @@
 
 namespace fuzzing {
 
-// Locales as desktops hand them over: groups of comma, point, no-break spaces
-// or apostrophe, the true minus sign, Arabic and Persian digits; in the last a
-// point groups, so it stands for no decimal separator.
-inline const std::array<calc::NumberFormat, 8> Formats { {
+// Locales as desktops hand them over: groups of comma (en_US, ja_JP), point,
+// no-break spaces or apostrophe (de_CH), the true minus sign, Arabic (ar_EG)
+// and Persian (fa_IR) digits and signs behind direction marks; in the eighth a
+// point groups, so it stands for no decimal separator; the last two group
+// lakhs and crores (hi_IN, bn_BD).
+inline const std::array<calc::NumberFormat, 10> Formats { {
     { ".", ",", "-" },
     { ",", ".", "-" },
     { ",", "\u00A0", "-" },
     { ",", "\u202F", "\u2212" },
     { ".", "\u2019", "-" },
-    { "\u066B", "\u066C", "\u061C-", U'\u0660' },
-    { "\u066B", "\u066C", "\u200E\u2212", U'\u06F0' },
+    { "\u066B", "\u066C", "\u061C-", U'\u0660', "\u061C+" },
+    { "\u066B", "\u066C", "\u200E\u2212", U'\u06F0', "\u200E+" },
     { "\u066B", ".", "-", U'\u0660' },
+    { ".", ",", "-", U'0', "+", 2 },
+    { ".", ",", "-", U'\u09E6', "+", 2 },
 } };
 
 // Past the end of the fuzzer's bytes every byte reads as 0.

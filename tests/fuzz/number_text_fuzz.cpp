@@ -6,19 +6,12 @@
 #include <algorithm>
 #include <charconv>
 #include <string>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 
 #include "fuzz_support.h"
 
 namespace {
-
-// A digit of a format in UTF-8, spelt out here rather than taken from the code
-// under test; every format has its digits below U+0800.
-std::string digit(const calc::NumberFormat& format, unsigned value)
-{
-    const unsigned c = format.zeroDigit + value;
-    return c < 0x80 ? std::string(1, static_cast<char>(c))
-                    : std::string { static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F)) };
-}
 
 void replaceAll(std::string& text, std::string_view from, std::string_view to)
 {
@@ -26,20 +19,55 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to)
         text.replace(at, from.size(), to);
 }
 
+// The text's characters, ill-formed bytes as U+FFFD, with Unicode white space
+// around them left out.
+std::u32string trimmedCharacters(std::string_view text)
+{
+    std::u32string characters;
+    for (std::int32_t at = 0; at < static_cast<std::int32_t>(text.size());) {
+        UChar32 c = 0;
+        U8_NEXT(text.data(), at, static_cast<std::int32_t>(text.size()), c);
+        characters += static_cast<char32_t>(c < 0 ? 0xFFFD : c);
+    }
+    const auto first = std::find_if_not(characters.begin(), characters.end(), u_isUWhiteSpace);
+    const auto last = std::find_if_not(characters.rbegin(), characters.rend(), u_isUWhiteSpace).base();
+    return first < last ? std::u32string(first, last) : std::u32string();
+}
+
 // The text in C's terms, worked out without the reading under test: ASCII
-// digits, "." for the decimal separator, "-" for the minus sign, "_" for a
+// digits, "." for the decimal separator, "-" and "+" for the signs, "_" for a
 // group separator and "#" for what belongs to no number.
 std::string plainForm(std::string_view text, const calc::NumberFormat& format)
 {
-    std::string plain(calc::trimSpaces(text));
-    replaceAll(plain, "_", "#");
-    const bool ascii = plain.find_first_of("0123456789") != std::string::npos;
-    for (unsigned i = 0; i < 10 && format.zeroDigit != U'0'; ++i) {
-        // A number is written in ASCII digits or in the locale's own, never both.
-        if (ascii && plain.find(digit(format, i)) != std::string::npos)
-            return "#";
-        replaceAll(plain, digit(format, i), std::string(1, static_cast<char>('0' + i)));
+    // Digits as ICU knows them, all of one set; those of sets newer than the
+    // Unicode 15.0 the program knows are none, whatever the ICU at hand.
+    std::string plain;
+    char32_t zero = 0;
+    for (const char32_t c : trimmedCharacters(text)) {
+        UVersionInfo age {};
+        u_charAge(static_cast<UChar32>(c), age);
+        if (u_charType(static_cast<UChar32>(c)) == U_DECIMAL_DIGIT_NUMBER && age[0] <= 15) {
+            const auto value = static_cast<char32_t>(u_charDigitValue(static_cast<UChar32>(c)));
+            if (zero != 0 && zero != c - value)
+                return "#";
+            zero = c - value;
+            plain += static_cast<char>('0' + value);
+        } else {
+            char buffer[4];
+            std::int32_t length = 0;
+            U8_APPEND_UNSAFE(buffer, length, static_cast<UChar32>(c));
+            plain.append(buffer, static_cast<std::size_t>(length));
+        }
     }
+    for (std::string_view unused : { "_", "~" })
+        replaceAll(plain, unused, "#");
+    // Full-width forms stand for ASCII ones; a typed apostrophe for the
+    // typographic one.
+    for (const auto& [wide, narrow] :
+        { std::pair { "\uFF0E", "." }, { "\uFF0C", "," }, { "\uFF0B", "+" }, { "\uFF0D", "-" } })
+        replaceAll(plain, wide, narrow);
+    if (format.groupSeparator == "\u2019")
+        replaceAll(plain, "'", "\u2019");
     replaceAll(plain, format.groupSeparator, "_");
     // Locales that group with a no-break space take any space for it.
     if (format.groupSeparator == "\u00A0" || format.groupSeparator == "\u202F") {
@@ -50,18 +78,30 @@ std::string plainForm(std::string_view text, const calc::NumberFormat& format)
     if (format.decimalSeparator.size() == 1 && format.decimalSeparator != ".")
         replaceAll(plain, ".", "#");
     replaceAll(plain, format.decimalSeparator, ".");
-    replaceAll(plain, format.minusSign, "-");
+    // Signs: the locale's, the hyphen and U+2212, and direction marks ("~")
+    // only right beside a sign.
+    for (const auto& [sign, ascii] :
+        { std::pair { format.minusSign, "-" }, { format.plusSign, "+" }, { "\u2212", "-" } })
+        replaceAll(plain, sign, ascii);
+    for (std::string_view mark : { "\u200E", "\u200F", "\u061C" })
+        replaceAll(plain, mark, "~");
+    for (std::size_t before = plain.size() + 1; before != plain.size();) {
+        before = plain.size();
+        for (std::string_view marked : { "~-", "-~", "~+", "+~" })
+            replaceAll(plain, marked, marked.substr(marked[0] == '~' ? 1 : 0, 1));
+    }
     return plain;
 }
 
-// Groups of three after a lead of one to three digits that does not start
-// with 0, and none elsewhere: "1,5" and "0,500" were meant as fractions.
-bool groupedInThrees(std::string_view plain)
+// Groups of three, or of the secondary size left of a last group of three,
+// after a lead that does not start with 0, and none elsewhere: "1,5" and
+// "0,500" were meant as fractions.
+bool grouped(std::string_view plain, std::size_t secondary)
 {
     const std::size_t sign = plain.starts_with('+') || plain.starts_with('-') ? 1 : 0;
     const std::string_view integer = plain.substr(sign, plain.find_first_not_of("0123456789_", sign) - sign);
     for (std::size_t i = 0; i < integer.size(); ++i) {
-        if ((integer[integer.size() - 1 - i] == '_') != (i % 4 == 3))
+        if ((integer[integer.size() - 1 - i] == '_') != (i == 3 || (i > 3 && (i - 3) % (secondary + 1) == 0)))
             return false;
     }
     return !integer.starts_with('_') && !integer.starts_with('0')
@@ -74,11 +114,12 @@ bool groupedInThrees(std::string_view plain)
 void checkReading(std::string_view text, const calc::NumberFormat& format)
 {
     std::string plain = plainForm(text, format);
-    const bool grouped = plain.find('_') == plain.npos || groupedInThrees(plain);
+    const bool groupsFit
+        = plain.find('_') == plain.npos || grouped(plain, 3) || grouped(plain, format.secondaryGroupSize);
     std::erase(plain, '_');
     char* end = nullptr;
     const double expected = std::strtod(plain.c_str(), &end);
-    const bool number = grouped && plain.find_first_not_of("0123456789+-.eE") == plain.npos && !plain.empty()
+    const bool number = groupsFit && plain.find_first_not_of("0123456789+-.eE") == plain.npos && !plain.empty()
         && end == plain.c_str() + plain.size() && std::isfinite(expected);
     const std::optional<double> value = calc::readNumber(text, format);
     const std::string shown(text);

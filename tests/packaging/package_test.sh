@@ -2,8 +2,9 @@
 # Checks what Ludrix puts on a desktop, as the Debian package that CPack makes
 # holds it, one STEP at a time: build (and unpack) it; its files, dependencies
 # and icons; the desktop entry; the AppStream metadata; lintian; the program's
-# window; and the Windows version record. A step whose tool is missing skips
-# with CTest's code 77, but fails on CI, where tools/test installs them all.
+# window, and its word where there is none to show; and the Windows version
+# record. A step whose tool is missing skips with CTest's code 77, but fails on
+# CI, where tools/test installs them all.
 # Usage: package_test.sh STEP BUILD-DIR SOURCE-DIR WORK-DIR COMPILER
 set -euo pipefail
 export LC_ALL=C.UTF-8
@@ -85,6 +86,17 @@ window)
     QT_QPA_PLATFORM=minimal QT_DEBUG_BACKINGSTORE=1 timeout 3 "$tree/bin/ludrix" >log 2>&1 && status=0 || status=$?
     [ "$status" -eq 124 ] || fail "ludrix ended by itself with status $status: $(cat log)"
     [ -s output0000.png ] || fail "ludrix showed no window"
+    ;;
+nodisplay)
+    # Away from a desktop it says so and ends, rather than aborting with a core.
+    free=99 && while [ -e /tmp/.X11-unix/X$free ]; do free=$((free + 1)); done
+    for display in "" ":$free"; do
+        status=0 && env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE DISPLAY="$display" \
+            "$tree/bin/ludrix" >"$work/out" 2>"$work/err" || status=$?
+        [ "$status" -eq 1 ] && [ ! -s "$work/out" ] && [ "$(wc -l <"$work/err")" -eq 1 ] &&
+            grep -q "^ludrix: no display .*DISPLAY.*xvfb-run ludrix$" "$work/err" ||
+            fail "with DISPLAY='$display' ludrix ended with status $status and said: $(cat "$work/out" "$work/err")"
+    done
     ;;
 version)
     need "${windres:=x86_64-w64-mingw32-windres}" && mkdir -p "$work"

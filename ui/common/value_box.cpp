@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QStyle>
+#include <QStringList>
 #include <QStyleOptionFrame>
 #include <QTextLayout>
 #include <QToolTip>
@@ -17,6 +18,14 @@ namespace {
 // The room a line edit leaves between its contents' edge and its text.
 constexpr int HorizontalMargin = 2;
 
+// Qt tells a locale's grouping only by using it: the digits between the
+// first two group separators of a seven-digit number.
+std::size_t secondaryGroupSize(const QLocale& locale)
+{
+    const QStringList groups = locale.toString(1234567).split(locale.groupSeparator());
+    return groups.size() >= 3 ? static_cast<std::size_t>(groups[1].toUcs4().size()) : 3;
+}
+
 } // namespace
 
 calc::NumberFormat numberFormat(const QLocale& locale)
@@ -26,6 +35,8 @@ calc::NumberFormat numberFormat(const QLocale& locale)
         .groupSeparator = locale.groupSeparator().toStdString(),
         .minusSign = locale.negativeSign().toStdString(),
         .zeroDigit = locale.zeroDigit().toUcs4().value(0, U'0'),
+        .plusSign = locale.positiveSign().toStdString(),
+        .secondaryGroupSize = secondaryGroupSize(locale),
     };
 }
 
