@@ -435,8 +435,7 @@ std::optional<double> readNumber(std::string_view text, const NumberFormat& form
     if (firstSignificant == std::string::npos)
         return zero;
     // The value is 0.<significant digits> * 10^scale.
-    const std::int64_t scale
-        = number->integerDigits - static_cast<std::int64_t>(firstSignificant) + number->exponent;
+    const std::int64_t scale = number->integerDigits - static_cast<std::int64_t>(firstSignificant) + number->exponent;
 
     std::string plain = "0." + digits.substr(firstSignificant) + "e" + std::to_string(scale);
     double value = 0;

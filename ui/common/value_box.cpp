@@ -3,8 +3,8 @@
 #include <QHelpEvent>
 #include <QLocale>
 #include <QPainter>
-#include <QStyle>
 #include <QStringList>
+#include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextLayout>
 #include <QToolTip>
