@@ -18,6 +18,7 @@
 #include "calc/calculator.h"
 #include "calc/unit_sizes.h"
 #include "ui/about/about.h"
+#include "ui/common/value_box.h"
 #include "ui/main/main_window_layout.h"
 #include "window_test_support.h"
 
@@ -229,7 +230,10 @@ private slots:
         const double metres = 1e6 * double(Inch) / Metre;
         const double truth = std::numbers::pi / 4 * metres * metres * 2e6 * 3600;
         const QString flow = box("Flowrate")->text();
-        QVERIFY2(std::fabs(QLocale().toDouble(flow) / truth - 1) < 1e-3, qPrintable(flow));
+        // Read by the program's own reader: Qt 6.8 no longer reads an "E"
+        // exponent in every locale's digits.
+        const double read = calc::readNumber(flow.toStdString(), ui::numberFormat(QLocale())).value_or(0);
+        QVERIFY2(std::fabs(read / truth - 1) < 1e-3, qPrintable(flow));
         type(box("Velocity"), local("-123456789012345"));
         QTest::keyClick(box("Velocity"), Qt::Key_Tab);
         const struct {
