@@ -11,26 +11,30 @@ prefix=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/ludrix/wine}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 [ -n "${DISPLAY:-}" ] || fail "no X display in \$DISPLAY to show the windows on"
-users_file=''
-trap '[ -z "$users_file" ] || { rm -f "$users_file"; rmdir "$(dirname "$users_file")" 2>/dev/null || true; }' EXIT
+users_file='' program=''
+cleanup() {
+    # A program a failed check left running goes, and so does the user's file.
+    [ -z "$program" ] || "$wine" taskkill /f /im Ludrix.exe >/dev/null 2>&1 || true
+    [ -z "$users_file" ] || { rm -f "$users_file"; rmdir "$(dirname "$users_file")" 2>/dev/null || true; }
+}
+trap cleanup EXIT
 
 # Starts a Windows program, waits until its main window is mapped, checks the
 # window's inner size against the fixed layout, closes it as the frame's
 # close button would and expects a clean exit.
 starts() {
     "$wine" "$1" &
-    local program=$!
-    local window
+    program=$!
+    local window size status=0
     window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Ludrix$' | head -1) ||
-        { kill $program; fail "$1 showed no window named Ludrix within a minute"; }
-    local size
+        fail "$1 showed no window named Ludrix within a minute"
     size=$(xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
     # 5520 × 3555 twips at 15 twips a pixel.
-    [ "$size" = 368x237 ] || { kill $program; fail "the window is $size, not 368x237"; }
+    [ "$size" = 368x237 ] || fail "the window is $size, not 368x237"
     "$wine" taskkill /im Ludrix.exe >/dev/null
-    local status=0
     timeout 30 tail --pid=$program -f /dev/null || fail "$1 did not end when asked to close"
     wait $program || status=$?
+    program=''
     [ $status -eq 0 ] || fail "$1 ended with status $status"
 }
 
