@@ -55,10 +55,13 @@ private slots:
         QCOMPARE(about->parentWidget(), nullptr);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QVERIFY(centred(about));
-        QCOMPARE(QApplication::focusWidget(), control("OK"));
         testing_support::checkLayout(about);
         for (const char* name : { "Visit", "Contact", "Label1" })
             QVERIFY2(testing_support::textContrast(control(name)) >= 4.5, name);
+        if (testing_support::underWine())
+            QSKIP("Wine without a window manager hands the activation back to the main window after the "
+                  "About window has taken it, so the focus cannot be told");
+        QCOMPARE(QApplication::focusWidget(), control("OK"));
     }
 
     void theVersionStaysReadableUnderADarkScheme()

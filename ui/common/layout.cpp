@@ -35,8 +35,9 @@ QFont layoutFont(ControlFont font)
 {
     // Pixel sizes, not points: the boxes are fixed in pixels, and a caption
     // must keep fitting its box whatever dots per inch the desktop claims.
-    // The Liberation faces share their widths with the faces the layout was
-    // drawn with, so every caption fits; the others are for other systems.
+    // Each caption was measured in a Liberation face, whose widths are those
+    // of Arial or Times New Roman: Windows has the latter, free desktops the
+    // former, and either fits every caption.
     QFont result;
     if (font == SerifBoldItalic) {
         result.setFamilies({ "Liberation Serif", "Times New Roman" });
@@ -49,7 +50,7 @@ QFont layoutFont(ControlFont font)
         // cost the start-up a font-list sort for nothing.
         result.setStyleStrategy(QFont::NoFontMerging);
     } else {
-        result.setFamilies({ "Liberation Sans", "MS Sans Serif", "Arial" });
+        result.setFamilies({ "Liberation Sans", "Arial" });
         result.setStyleHint(QFont::SansSerif);
         result.setPixelSize(font == SansBoldLarge ? 13 : 11); // 9.75 or 8.25 points
         result.setWeight(font == WindowFont ? QFont::Normal : QFont::Bold);
