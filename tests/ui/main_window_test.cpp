@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QProxyStyle>
 #include <QScreen>
@@ -234,6 +235,10 @@ private slots:
         // exponent in every locale's digits.
         const double read = calc::readNumber(flow.toStdString(), ui::numberFormat(QLocale())).value_or(0);
         QVERIFY2(std::fabs(read / truth - 1) < 1e-3, qPrintable(flow));
+        // Windows writes hi-IN numbers in Devanagari digits, for which Wine
+        // brings no face: what it draws of them cannot be compared.
+        if (QLocale().zeroDigit() == u"\u0966" && QFontDatabase::families(QFontDatabase::Devanagari).isEmpty())
+            QSKIP("no face here draws Devanagari digits, in which this locale writes numbers");
         type(box("Velocity"), local("-123456789012345"));
         QTest::keyClick(box("Velocity"), Qt::Key_Tab);
         const struct {
