@@ -26,16 +26,24 @@ namespace fuzzing {
 // point groups, so it stands for no decimal separator; the last two group
 // lakhs and crores (hi_IN, bn_BD).
 inline const std::array<calc::NumberFormat, 10> Formats { {
-    { ".", ",", "-" },
-    { ",", ".", "-" },
-    { ",", "\u00A0", "-" },
-    { ",", "\u202F", "\u2212" },
-    { ".", "\u2019", "-" },
-    { "\u066B", "\u066C", "\u061C-", U'\u0660', "\u061C+" },
-    { "\u066B", "\u066C", "\u200E\u2212", U'\u06F0', "\u200E+" },
-    { "\u066B", ".", "-", U'\u0660' },
-    { ".", ",", "-", U'0', "+", 2 },
-    { ".", ",", "-", U'\u09E6', "+", 2 },
+    { .decimalSeparator = ".", .groupSeparator = "," },
+    { .decimalSeparator = ",", .groupSeparator = "." },
+    { .decimalSeparator = ",", .groupSeparator = "\u00A0" },
+    { .decimalSeparator = ",", .groupSeparator = "\u202F", .minusSign = "\u2212" },
+    { .decimalSeparator = ".", .groupSeparator = "\u2019" },
+    { .decimalSeparator = "\u066B",
+        .groupSeparator = "\u066C",
+        .minusSign = "\u061C-",
+        .zeroDigit = U'\u0660',
+        .plusSign = "\u061C+" },
+    { .decimalSeparator = "\u066B",
+        .groupSeparator = "\u066C",
+        .minusSign = "\u200E\u2212",
+        .zeroDigit = U'\u06F0',
+        .plusSign = "\u200E+" },
+    { .decimalSeparator = "\u066B", .groupSeparator = ".", .zeroDigit = U'\u0660' },
+    { .decimalSeparator = ".", .groupSeparator = ",", .secondaryGroupSize = 2 },
+    { .decimalSeparator = ".", .groupSeparator = ",", .zeroDigit = U'\u09E6', .secondaryGroupSize = 2 },
 } };
 
 // Past the end of the fuzzer's bytes every byte reads as 0.
