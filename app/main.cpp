@@ -1,15 +1,14 @@
 #include <QApplication>
-
 #include <cstdio>
 
+#include "app/display_check.h"
 #include "app/identity.h"
-#include "ui/common/display_reach.h"
 #include "ui/common/maker.h"
 #include "ui/main/ludrix.h"
 
 int main(int argc, char* argv[])
 {
-    if (const auto problem = ui::unreachableDisplay(argc, argv)) {
+    if (const auto problem = app::unreachableDisplay(argc, argv)) {
         std::fprintf(stderr, "%s\n", problem->c_str());
         return 1;
     }

@@ -11,12 +11,12 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "ui/common/display_attempts.h"
+#include "app/display_attempts.h"
 
 namespace {
 
 // Only the variables a row names; "NAME=" sets one empty.
-ui::Environment environmentOf(const QStringList& variables)
+app::Environment environmentOf(const QStringList& variables)
 {
     auto values = std::make_shared<std::map<std::string, std::string>>();
     for (const QString& variable : variables)
@@ -44,7 +44,7 @@ QString freeXDisplay()
     return QStringLiteral(":%1").arg(number);
 }
 
-class DisplayReachTest : public QObject {
+class DisplayCheckTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir empty_;
@@ -153,8 +153,8 @@ private slots:
         QFETCH(QString, builtFor);
         QFETCH(QStringList, attempts);
         QStringList found;
-        for (const ui::DisplayAttempt& attempt :
-            ui::displayAttempts(argumentsOf(arguments), environmentOf(environment), builtFor.toStdString()))
+        for (const app::DisplayAttempt& attempt :
+            app::displayAttempts(argumentsOf(arguments), environmentOf(environment), builtFor.toStdString()))
             found << QString::fromStdString(attempt.platform + ' ' + attempt.display).trimmed();
         QCOMPARE(found, attempts);
     }
@@ -182,6 +182,8 @@ private slots:
             << QStringList {}
             << QStringList { "WAYLAND_DISPLAY=wayland-0", "DISPLAY=" + free, "XDG_RUNTIME_DIR=" + compositor_.path() }
             << QString();
+        QTest::newRow("-platform offscreen, with no display at all")
+            << QStringList { "-platform", "offscreen" } << QStringList {} << QString();
         QTest::newRow("a plugin the check leaves to Qt")
             << QStringList {} << QStringList { "QT_QPA_PLATFORM=xcb;eglfs" } << QString();
         QTest::newRow("no plugin named") << QStringList {} << QStringList { "QT_QPA_PLATFORM=;" } << QString();
@@ -194,8 +196,9 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, environment);
         QFETCH(QString, why);
-        const ui::Environment lookup = environmentOf(environment);
-        const auto refusal = ui::unreachableDisplay(ui::displayAttempts(argumentsOf(arguments), lookup, "xcb"), lookup);
+        const app::Environment lookup = environmentOf(environment);
+        const auto refusal
+            = app::unreachableDisplay(app::displayAttempts(argumentsOf(arguments), lookup, "xcb"), lookup);
         const QString expected = why.isEmpty() ? QString()
                                                : "ludrix: no display to show the window on (" + why
                 + "); start it from a desktop session, or without one as: xvfb-run ludrix";
@@ -205,6 +208,6 @@ private slots:
 
 } // namespace
 
-QTEST_APPLESS_MAIN(DisplayReachTest)
+QTEST_APPLESS_MAIN(DisplayCheckTest)
 
-#include "display_reach_test.moc"
+#include "display_check_test.moc"

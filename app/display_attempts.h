@@ -1,7 +1,7 @@
 // The display check in two halves a test can drive on its own: what Qt will
 // try, worked out from the command line and the environment alone, and the
-// asking of each display it names. Built where the check runs (see
-// display_reach.h).
+// asking of each display it names. Built only where windows need a display
+// server (see display_check.h).
 #pragma once
 
 #include <functional>
@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ui {
+namespace app {
 
 // A variable's value, or null where it is not set: Qt counts a DISPLAY or a
 // WAYLAND_DISPLAY set empty as set. std::getenv will do.
@@ -36,4 +36,4 @@ std::vector<DisplayAttempt> displayAttempts(
 std::optional<std::string> unreachableDisplay(
     const std::vector<DisplayAttempt>& attempts, const Environment& environment);
 
-} // namespace ui
+} // namespace app

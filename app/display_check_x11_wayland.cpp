@@ -1,15 +1,3 @@
-#include "ui/common/display_reach.h"
-
-#ifndef LUDRIX_CHECK_DISPLAY
-
-// Elsewhere a desktop is always there.
-std::optional<std::string> ui::unreachableDisplay(int, const char* const*)
-{
-    return std::nullopt;
-}
-
-#else
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -19,13 +7,14 @@ std::optional<std::string> ui::unreachableDisplay(int, const char* const*)
 #include <unistd.h>
 #include <xcb/xcb.h>
 
-#include "ui/common/display_attempts.h"
+#include "app/display_attempts.h"
+#include "app/display_check.h"
 
 // Each step follows Qt's own, in QGuiApplicationPrivate::createPlatformIntegration,
 // init_platform and the xcb and wayland plugins: a start they would manage must
 // never be refused, and one they would abort must be told why.
 
-namespace ui {
+namespace app {
 namespace {
 
 std::string_view valueOf(const Environment& environment, const char* name)
@@ -262,6 +251,4 @@ std::optional<std::string> unreachableDisplay(int argc, const char* const* argv)
     return unreachableDisplay(displayAttempts(arguments, environment, BuiltForPlatform), environment);
 }
 
-} // namespace ui
-
-#endif
+} // namespace app
