@@ -19,7 +19,7 @@
 #include "calc/calculator.h"
 #include "calc/unit_sizes.h"
 #include "ui/about/about.h"
-#include "ui/common/value_box.h"
+#include "ui/common/number_format.h"
 #include "ui/main/main_window_layout.h"
 #include "window_test_support.h"
 
@@ -111,6 +111,7 @@ private:
     {
         QLineEdit twin(window_.get());
         twin.setGeometry(field->geometry());
+        twin.setAlignment(field->alignment());
         const QRect inside = field->rect().adjusted(3, 3, -3, -3);
         const QImage drawn = field->grab(inside).toImage();
         for (qsizetype i = 0; i < forms.size(); ++i) {
@@ -120,6 +121,16 @@ private:
                 return static_cast<int>(i);
         }
         return -1;
+    }
+
+    // What the box's tip says when the pointer rests on it.
+    static QString tipOf(QLineEdit* field)
+    {
+        QHelpEvent rest(QEvent::ToolTip, field->rect().center(), field->mapToGlobal(field->rect().center()));
+        QApplication::sendEvent(field, &rest);
+        const QString tip = QToolTip::text();
+        QToolTip::hideText();
+        return tip;
     }
 
     static QString focusedControl()
@@ -239,6 +250,7 @@ private slots:
         // brings no face: what it draws of them cannot be compared.
         if (QLocale().zeroDigit() == u"\u0966" && QFontDatabase::families(QFontDatabase::Devanagari).isEmpty())
             QSKIP("no face here draws Devanagari digits, in which this locale writes numbers");
+        QCOMPARE(tipOf(box("Diameter")), box("Diameter")->toolTip()); // drawn whole
         type(box("Velocity"), local("-123456789012345"));
         QTest::keyClick(box("Velocity"), Qt::Key_Tab);
         const struct {
@@ -257,11 +269,16 @@ private slots:
             for (qsizetype end = first + 3; end < row.mantissa.size(); ++end)
                 forms << row.mantissa.left(end) + u'\u2026' + row.exponent;
             QVERIFY2(drawnAs(field, forms) > 0, row.name); // more than one digit where more fit
+            field->setAlignment(Qt::AlignRight);
+            QVERIFY2(drawnAs(field, forms) > 0, row.name);
+            field->setAlignment(Qt::AlignLeft);
 
-            QHelpEvent rest(QEvent::ToolTip, field->rect().center(), field->mapToGlobal(field->rect().center()));
-            QApplication::sendEvent(field, &rest);
-            QCOMPARE(QToolTip::text(), field->toolTip() + u'\n' + field->text());
-            QToolTip::hideText();
+            const QString tip = tipOf(field);
+            QVERIFY2(tip.startsWith(field->toolTip()) && tip.endsWith(u'\n' + field->text()), qPrintable(tip));
+            const QString own = field->toolTip();
+            field->setToolTip({});
+            QCOMPARE(tipOf(field), field->text());
+            field->setToolTip(own);
 
             // Read-only, it draws no cursor to tell it from a line edit at rest.
             field->setFocus();
@@ -270,6 +287,23 @@ private slots:
             field->setReadOnly(false);
             QTest::keyClick(field, Qt::Key_Tab);
         }
+    }
+
+    // A box reads a number as its own locale writes it, and follows a change
+    // of that locale: a number too wide is then drawn shortened, its whole
+    // text in the tip.
+    void aBoxReadsNumbersAsItsOwnLocaleWritesThem()
+    {
+        const QLocale other(QLocale().decimalPoint() == u"," ? QLocale::English : QLocale::German,
+            QLocale().decimalPoint() == u"," ? QLocale::UnitedStates : QLocale::Germany);
+        QLineEdit* field = box("Flowrate");
+        field->setText(other.toString(1234567890123.456, 'f', 3));
+        box("Diameter")->setFocus();
+        QCOMPARE(tipOf(field), field->toolTip()); // no number here
+        field->setLocale(other);
+        QVERIFY(tipOf(field).endsWith(field->text()));
+        field->unsetLocale();
+        QCOMPARE(tipOf(field), field->toolTip());
     }
 
     void resetEmptiesEveryBoxAndKeepsTheUnits()

@@ -1,9 +1,7 @@
 #include "ui/common/value_box.h"
 
 #include <QHelpEvent>
-#include <QLocale>
 #include <QPainter>
-#include <QStringList>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextLayout>
@@ -11,39 +9,39 @@
 #include <algorithm>
 #include <string>
 
+#include "ui/common/number_format.h"
+
 namespace ui {
 
 namespace {
 
-// The room a line edit leaves between its contents' edge and its text.
-constexpr int HorizontalMargin = 2;
-
-// Qt tells a locale's grouping only by using it: the digits between the
-// first two group separators of a seven-digit number.
-std::size_t secondaryGroupSize(const QLocale& locale)
-{
-    const QStringList groups = locale.toString(1234567).split(locale.groupSeparator());
-    return groups.size() >= 3 ? static_cast<std::size_t>(groups[1].toUcs4().size()) : 3;
-}
+// A shortened number is drawn where QLineEdit would draw it, and QLineEdit
+// keeps its geometry to itself (QLineEditPrivate's horizontalMargin and
+// verticalMargin, and QLineEdit::paintEvent, alike from Qt 5 to 6.8): its line
+// of text stands this far in from the sides of the contents...
+constexpr int LineEditHorizontalMargin = 2;
+// ... and this far from the top or bottom when aligned there...
+constexpr int LineEditVerticalMargin = 1;
+// ... and a text counts as fitting with a pixel to spare for the cursor.
+constexpr int LineEditCursorRoom = 1;
 
 } // namespace
 
-calc::NumberFormat numberFormat(const QLocale& locale)
+ValueBox::ValueBox(QWidget* parent)
+    : QLineEdit(parent)
+    , format_(numberFormat(locale()))
 {
-    return {
-        .decimalSeparator = locale.decimalPoint().toStdString(),
-        .groupSeparator = locale.groupSeparator().toStdString(),
-        .minusSign = locale.negativeSign().toStdString(),
-        .zeroDigit = locale.zeroDigit().toUcs4().value(0, U'0'),
-        .plusSign = locale.positiveSign().toStdString(),
-        .secondaryGroupSize = secondaryGroupSize(locale),
-    };
 }
 
-void ValueBox::setNumberFormat(const calc::NumberFormat& format)
+// A box reads and draws numbers as its own locale writes them, which it
+// inherits from the window until someone sets another.
+void ValueBox::changeEvent(QEvent* event)
 {
-    format_ = format;
-    update();
+    if (event->type() == QEvent::LocaleChange) {
+        format_ = numberFormat(locale());
+        update();
+    }
+    QLineEdit::changeEvent(event);
 }
 
 // Laid out as the line edit lays out its own text, direction and all, so
@@ -59,7 +57,7 @@ void ValueBox::layOut(QTextLayout& layout) const
     layout.endLayout();
 }
 
-QRect ValueBox::contentsArea() const
+QRect ValueBox::lineArea() const
 {
     QStyleOptionFrame panel;
     initStyleOption(&panel);
@@ -70,11 +68,11 @@ QString ValueBox::drawnForm() const
 {
     if (hasFocus())
         return text();
-    const int room = contentsArea().width() - 2 * HorizontalMargin;
+    const int room = lineArea().width() - 2 * LineEditHorizontalMargin;
     const auto fits = [this, room](std::string_view form) {
         QTextLayout layout(QString::fromUtf8(form.data(), static_cast<qsizetype>(form.size())));
         layOut(layout);
-        return qRound(layout.lineAt(0).naturalTextWidth()) + 1 <= room;
+        return qRound(layout.lineAt(0).naturalTextWidth()) + LineEditCursorRoom <= room;
     };
     return QString::fromStdString(calc::shortenedForm(text().toStdString(), format_, fits));
 }
@@ -90,32 +88,44 @@ void ValueBox::paintEvent(QPaintEvent* event)
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-    const QRect contents = contentsArea();
-    painter.setClipRect(contents);
+    const QRect area = lineArea();
+    painter.setClipRect(area);
 
     QTextLayout layout(form);
     layOut(layout);
     const QTextLine line = layout.lineAt(0);
     const QFontMetrics metrics = fontMetrics();
     const int height = std::max(metrics.boundingRect(form).height(), metrics.height());
-    const int width = contents.width() - 2 * HorizontalMargin;
-    // Right-to-left text stands at the right edge, where it begins.
-    const int indent = form.isRightToLeft() ? qRound(line.naturalTextWidth()) + 1 - width + 1 : 0;
-    const QPoint topLeft(contents.x() + HorizontalMargin - indent,
-        contents.y() + (contents.height() - height + 1) / 2 - static_cast<int>(line.ascent() - metrics.ascent()));
+    // Left and right swap for text that runs right to left, as in QLineEdit.
+    const Qt::Alignment aligned
+        = QStyle::visualAlignment(form.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, alignment());
+    int top = area.y() + (area.height() - height + 1) / 2;
+    if (aligned & Qt::AlignTop)
+        top = area.y() + LineEditVerticalMargin;
+    else if (aligned & Qt::AlignBottom)
+        top = area.y() + area.height() - height - LineEditVerticalMargin;
+    const int width = area.width() - 2 * LineEditHorizontalMargin;
+    const int used = qRound(line.naturalTextWidth()) + LineEditCursorRoom;
+    int indent = 0;
+    if (aligned & Qt::AlignRight)
+        indent = used - width + 1;
+    else if (aligned & Qt::AlignHCenter)
+        indent = (used - width) / 2;
+    const QPoint topLeft(
+        area.x() + LineEditHorizontalMargin - indent, top - static_cast<int>(line.ascent() - metrics.ascent()));
     painter.setPen(palette().color(QPalette::Text));
-    layout.draw(&painter, topLeft, {}, contents);
+    layout.draw(&painter, topLeft, {}, area);
 }
 
-// While shortened, the tip gives the whole number under the box's own tip.
+// While shortened, the tip gives the whole number, under the box's own tip
+// where it has one.
 bool ValueBox::event(QEvent* event)
 {
-    if (event->type() == QEvent::ToolTip) {
-        const QString form = drawnForm();
-        if (form != text()) {
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), toolTip() + u'\n' + text(), this);
-            return true;
-        }
+    if (event->type() == QEvent::ToolTip && drawnForm() != text()) {
+        const QString own = toolTip();
+        QToolTip::showText(
+            static_cast<QHelpEvent*>(event)->globalPos(), own.isEmpty() ? text() : own + u'\n' + text(), this);
+        return true;
     }
     return QLineEdit::event(event);
 }

@@ -1,36 +1,32 @@
 // The value boxes: line edits whose number, while the user is elsewhere, is
 // drawn shortened when it is wider than the box, so that what shows still
-// reads as that number.
+// reads as that number. The box reads numbers as its own locale writes them.
 #pragma once
 
 #include <QLineEdit>
 
 #include "calc/number_text.h"
 
-class QLocale;
 class QTextLayout;
 
 namespace ui {
-
-// The locale's conventions for writing numbers, as the core takes them.
-calc::NumberFormat numberFormat(const QLocale& locale);
 
 class ValueBox : public QLineEdit {
     Q_OBJECT
 
 public:
-    using QLineEdit::QLineEdit;
-
-    void setNumberFormat(const calc::NumberFormat& format);
+    explicit ValueBox(QWidget* parent = nullptr);
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     // The text the box draws while it does not have the focus.
     QString drawnForm() const;
-    QRect contentsArea() const;
+    // Where the line edit lays out its line of text.
+    QRect lineArea() const;
     void layOut(QTextLayout& layout) const;
 
     calc::NumberFormat format_;

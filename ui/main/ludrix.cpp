@@ -28,6 +28,7 @@
 #include "ui/common/clickable_label.h"
 #include "ui/common/link_opener.h"
 #include "ui/common/maker.h"
+#include "ui/common/number_format.h"
 #include "ui/common/value_box.h"
 #include "ui/main/main_window_layout.h"
 
@@ -94,7 +95,7 @@ Ludrix::Ludrix(QWidget* parent)
     : QWidget(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint)
-    , calculator_(*this, numberFormat(QLocale::system()))
+    , calculator_(*this, numberFormat(locale()))
 {
     useFittingStyle();
     setObjectName(QStringLiteral("Ludrix"));
@@ -115,8 +116,6 @@ Ludrix::Ludrix(QWidget* parent)
     boxes_[slot(calc::Box::Diameter)] = findControl<ValueBox>(*this, "Diameter");
     boxes_[slot(calc::Box::Velocity)] = findControl<ValueBox>(*this, "Velocity");
     boxes_[slot(calc::Box::Flowrate)] = findControl<ValueBox>(*this, "Flowrate");
-    for (ValueBox* box : boxes_)
-        box->setNumberFormat(calculator_.format());
     unitLists_[slot(calc::UnitList::DiaUnit)] = findControl<QComboBox>(*this, "DiaUnit");
     unitLists_[slot(calc::UnitList::VelUnit)] = findControl<QComboBox>(*this, "VelUnit");
     unitLists_[slot(calc::UnitList::FlowUnit)] = findControl<QComboBox>(*this, "FlowUnit");
