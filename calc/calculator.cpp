@@ -13,13 +13,13 @@ const char* describe(ArithmeticError::Kind kind)
 {
     switch (kind) {
     case ArithmeticError::Kind::Overflow:
-        return "The result is too large to calculate.";
+        return LUDRIX_TEXT("Notice", "The result is too large to calculate.");
     case ArithmeticError::Kind::DivisionByZero:
-        return "A value is too small to calculate with.";
+        return LUDRIX_TEXT("Notice", "A value is too small to calculate with.");
     case ArithmeticError::Kind::NegativeSquareRoot:
-        return "Velocity and flow rate need the same sign to calculate a diameter.";
+        return LUDRIX_TEXT("Notice", "Velocity and flow rate need the same sign to calculate a diameter.");
     }
-    return "The calculation failed.";
+    return LUDRIX_TEXT("Notice", "The calculation failed.");
 }
 
 // Every step is checked on its own so that no infinity or nan travels on into

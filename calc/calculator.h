@@ -10,13 +10,15 @@
 
 #include "calc/calculator_window.h"
 #include "calc/number_text.h"
+#include "calc/texts.h"
 
 namespace calc {
 
 template <int N> class ConversionTable;
 
-inline constexpr std::string_view NeedTwoValuesNotice = "You need any 2 values to calculate flow rate!";
-inline constexpr std::string_view NumericOnlyNotice = "The Ludrix accept only numeric values";
+inline constexpr std::string_view NeedTwoValuesNotice
+    = LUDRIX_TEXT("Notice", "You need any 2 values to calculate flow rate!");
+inline constexpr std::string_view NumericOnlyNotice = LUDRIX_TEXT("Notice", "The Ludrix accept only numeric values");
 
 struct CalculatorState {
     double DiameterMm = 0;

@@ -66,6 +66,11 @@ std::string exponentForm(
     written.zeroDigit = number.digitZero;
     if (number.fractionStart > number.integerEnd)
         written.decimalSeparator = text.substr(number.integerEnd, number.fractionStart - number.integerEnd);
+    // So does the exponent's sign: the minus of a locale with digits of its
+    // own may carry a right-to-left mark (Arabic's does), which among ASCII
+    // digits moves the sign behind the exponent, and E-11 reads as E11-.
+    if (number.digitZero == U'0' && format.zeroDigit != U'0')
+        written.minusSign = "-";
 
     const std::string& digits = number.digits;
     const auto first = digits.find_first_not_of('0');

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "calc/texts.h"
+
 namespace calc {
 
 inline constexpr double MmPerInch = 25.4;
@@ -16,8 +18,10 @@ inline constexpr double PipeAreaFactor = 0.002827;
 inline constexpr int VelocityBaseIndex = 3; // "m/sec"
 inline constexpr int FlowBaseIndex = 15; // "cubic meter/hour"
 
-inline constexpr std::array<std::string_view, 2> DiameterUnits { "inches", "mm" };
-inline constexpr std::array<std::string_view, 4> VelocityUnits { "inches/sec", "ft/sec", "cm/sec", "m/sec" };
+inline constexpr std::array<std::string_view, 2> DiameterUnits { LUDRIX_TEXT("Units", "inches"),
+    LUDRIX_TEXT("Units", "mm") };
+inline constexpr std::array<std::string_view, 4> VelocityUnits { LUDRIX_TEXT("Units", "inches/sec"),
+    LUDRIX_TEXT("Units", "ft/sec"), LUDRIX_TEXT("Units", "cm/sec"), LUDRIX_TEXT("Units", "m/sec") };
 extern const std::array<std::string_view, 37> FlowUnits;
 
 // value in unit `to` = value in unit `from` * table(from, to)

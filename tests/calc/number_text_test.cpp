@@ -72,6 +72,7 @@ TEST(ShortenedForm, KeepsSignLeadingDigitsAndExponentInView)
             "\u0661\u0662\u0663\u066C\u0664\u0665\u0666\u066B\u0667\u0668\u2026" },
         { "100000000000000000000", Point, 10, "1E+20" }, // nothing left out, no mark
         { "-123456789012.345", Arabic, 10, "-1.23\u2026E+11" }, // in the digits it was typed in
+        { "-0.000000000028316846592", Arabic, 12, "-2.8316\u2026E-11" }, // and its signs
         { "\u061C-\u0666\u0664\u0666\u0663\u0661\u0666\u0668\u0668\u0663\u0661\u0661\u0666\u066B\u0668"
           "\u0668\u0663",
             Arabic, 12, "\u061C-\u0666\u066B\u0664\u0666\u0663\u2026E+\u0661\u0661" },
