@@ -3,6 +3,7 @@
 
 #include "app/display_check.h"
 #include "app/identity.h"
+#include "ui/common/language.h"
 #include "ui/common/maker.h"
 #include "ui/main/ludrix.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationDomain(QString::fromUtf8(ui::MakerDomain));
     // Lets a Wayland desktop match the window to the installed entry and icon.
     QApplication::setDesktopFileName(QString::fromUtf8(app::DesktopFileName));
+    ui::speakUsersLanguage(application);
     ui::Ludrix window;
     window.show();
     return QApplication::exec();

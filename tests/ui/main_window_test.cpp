@@ -17,8 +17,10 @@
 #include <numbers>
 
 #include "calc/calculator.h"
+#include "calc/unit_definitions.h"
 #include "calc/unit_sizes.h"
 #include "ui/about/about.h"
+#include "ui/common/language.h"
 #include "ui/common/number_format.h"
 #include "ui/main/main_window_layout.h"
 #include "window_test_support.h"
@@ -69,7 +71,7 @@ private:
     void pick(const char* name, const QString& unit) const
     {
         QComboBox* unitList = list(name);
-        const int position = unitList->findText(unit);
+        const int position = unitList->findText(QCoreApplication::translate("Units", unit.toUtf8().constData()));
         QVERIFY2(position >= 0, qPrintable(unit));
         unitList->showPopup();
         QTRY_VERIFY(unitList->view()->isVisible());
@@ -306,6 +308,54 @@ private slots:
         QCOMPARE(tipOf(field), field->toolTip());
     }
 
+    // In a language of the user's, both windows and the notice speak it,
+    // every word whole in its room; a language written right to left stands
+    // mirrored, captions right of their boxes.
+    void everyWordIsInTheUsersLanguageAndWhole()
+    {
+        QCOMPARE(testing_support::Language, qEnvironmentVariable("EXPECTED_LANGUAGE", "en"));
+        const bool english = testing_support::Language == "en";
+        testing_support::checkLayout(window_.get());
+        QCOMPARE(list("DiaUnit")->itemText(0) == "inches", english);
+        const QString definition
+            = QString::fromStdString(calc::unitDefinition(calc::UnitList::FlowUnit, 0, ui::numberFormat(QLocale())));
+        QCOMPARE(list("FlowUnit")->itemData(0, Qt::ToolTipRole).toString() == definition, english);
+        auto* calculate = qobject_cast<QPushButton*>(control("Calculate"));
+        QCOMPARE(calculate->text() == "Calculate", english);
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        const QList<testing_support::Notice> shown = std::exchange(notices_, {});
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text == QString::fromUtf8(calc::NeedTwoValuesNotice.data()), english);
+        // Qt's own words come in the same language: its "OK" differs in these.
+        if (QStringList { "ar", "es", "zh_CN" }.contains(testing_support::Language))
+            QVERIFY(QCoreApplication::translate("QPlatformTheme", "OK") != "OK");
+
+        const bool mirrored = QLocale(testing_support::Language).textDirection() == Qt::RightToLeft;
+        QCOMPARE(window_->isRightToLeft(), mirrored);
+        QCOMPARE(control("Label1")->x() > box("Diameter")->x(), mirrored);
+
+        QTest::mouseClick(qobject_cast<QPushButton*>(control("AboutUs")), Qt::LeftButton);
+        QTRY_VERIFY(ui::program::About && ui::program::About->isVisible());
+        testing_support::checkLayout(ui::program::About);
+        QCOMPARE(ui::program::About->windowTitle() == "About Us", english);
+        QCOMPARE(ui::program::About->isRightToLeft(), mirrored);
+    }
+
+    // Typed in ASCII digits under a locale with digits of its own, a number
+    // drawn shortened keeps ASCII signs: bidirectional ordering cannot carry
+    // the exponent's minus behind the exponent, as Arabic's letter mark would.
+    void asciiDigitsKeepTheirSignsWhenShortened()
+    {
+        QLineEdit* field = box("Flowrate");
+        field->setLocale(QLocale(QLocale::Arabic, QLocale::Egypt));
+        type(field, "-0.000000000028316846592");
+        QTest::keyClick(field, Qt::Key_Tab);
+        QStringList forms;
+        for (int shown = 1; shown <= 10; ++shown)
+            forms << "-2." + QString("8316846592").left(shown) + u'\u2026' + "E-11";
+        QVERIFY(drawnAs(field, forms) >= 0);
+    }
+
     void resetEmptiesEveryBoxAndKeepsTheUnits()
     {
         pick("DiaUnit", "mm");
@@ -501,6 +551,7 @@ private slots:
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    testing_support::Language = ui::speakUsersLanguage(application);
     MainWindowTest mainWindow;
     const std::unique_ptr<QObject> aboutWindow = testing_support::aboutWindowTest();
     const int failed = QTest::qExec(&mainWindow, argc, argv);

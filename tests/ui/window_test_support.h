@@ -26,6 +26,10 @@
 
 namespace testing_support {
 
+// The language the windows speak in this run ("en", "de", ...), as the
+// program chose it from the user's.
+inline QString Language;
+
 // Test data is written with ASCII digits, a point, a comma between groups
 // and a hyphen; the window reads and writes those of the locale in force.
 inline QString local(const QString& number)
@@ -130,11 +134,12 @@ private slots:
     }
 
 protected:
-    // A button as the user finds it: by its caption.
+    // A button as the user finds it: by its caption, in the user's language.
     QPushButton* button(const QString& caption) const
     {
         const auto buttons = window_->findChildren<QPushButton*>();
-        const auto found = std::ranges::find(buttons, caption, &QPushButton::text);
+        const auto found = std::ranges::find(
+            buttons, QCoreApplication::translate("Ludrix", caption.toUtf8().constData()), &QPushButton::text);
         return found == buttons.end() ? nullptr : *found;
     }
 

@@ -1,6 +1,7 @@
 #include "ui/about/about.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPushButton>
@@ -25,12 +26,12 @@ constexpr int AboutHeightTwips = 1635;
 
 QString visitCaption()
 {
-    return QStringLiteral("Visit ") + QUrl(QString::fromUtf8(MakerWebAddress)).host();
+    return QCoreApplication::translate("About", "Visit %1").arg(QUrl(QString::fromUtf8(MakerWebAddress)).host());
 }
 
 QString contactCaption()
 {
-    return QStringLiteral("Contact ") + QString::fromUtf8(MakerEmailAddress);
+    return QCoreApplication::translate("About", "Contact %1").arg(QString::fromUtf8(MakerEmailAddress));
 }
 
 // The part of the enquiry link that never changes; the subject goes on the
@@ -46,11 +47,11 @@ const QString& enquiryLinkStart()
 // The link captions come from the maker's addresses when the window is built.
 // clang-format off
 const std::array<Control, 4> AboutControls { {
-    // id name       kind           caption          tool tip accessible name  left   top width height tab font           colour
-    {  1, "OK",      CommandButton, "Close",         nullptr, "Close",         2760, 1080, 1095, 375,    0, SansBoldLarge, PlatformText },
-    {  2, "Visit",   Label,         nullptr,         nullptr, nullptr,          120,  120, 2655, 255,    1, SansBoldLarge, DarkRed },
-    {  3, "Contact", Label,         nullptr,         nullptr, nullptr,          120,  600, 2895, 255,    2, SansBoldLarge, DarkRed },
-    {  4, "Label1",  Label,         "Version 1.0.4", nullptr, "Version 1.0.4",  120, 1320,  975, 255,    3, WindowFont,    PlatformText },
+    // id name    kind           caption                                      tool tip accessible name                              left   top   width height tab font          colour
+    { 1, "OK",      CommandButton, QT_TRANSLATE_NOOP("About", "Close"),         nullptr, QT_TRANSLATE_NOOP("About", "Close"),         2760, 1080, 1095, 375,    0, SansBoldLarge, PlatformText },
+    { 2, "Visit",   Label,         nullptr,                                     nullptr, nullptr,                                      120,  120, 2655, 255,    1, SansBoldLarge, DarkRed },
+    { 3, "Contact", Label,         nullptr,                                     nullptr, nullptr,                                      120,  600, 2895, 255,    2, SansBoldLarge, DarkRed },
+    { 4, "Label1",  Label,         QT_TRANSLATE_NOOP("About", "Version 1.0.4"), nullptr, QT_TRANSLATE_NOOP("About", "Version 1.0.4"),  120, 1320,  975, 255,    3, WindowFont,    PlatformText },
 } };
 // clang-format on
 
@@ -65,7 +66,7 @@ About::About(QScreen* screen)
             | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("About"));
-    setWindowTitle(QStringLiteral("About Us"));
+    setWindowTitle(QCoreApplication::translate("About", "About Us"));
     // Closing this window must never end the run; only the main window does.
     setAttribute(Qt::WA_QuitOnClose, false);
     // Closed through its frame, the window goes for good; About Us then
@@ -93,8 +94,9 @@ About::About(QScreen* screen)
         link->setAccessibleName(link->text());
         link->setCursor(Qt::PointingHandCursor);
     }
-    visit->setAccessibleDescription(QStringLiteral("Opens the maker's web site in your web browser"));
-    contact->setAccessibleDescription(QStringLiteral("Starts an enquiry e-mail to the maker"));
+    visit->setAccessibleDescription(
+        QCoreApplication::translate("About", "Opens the maker's web site in your web browser"));
+    contact->setAccessibleDescription(QCoreApplication::translate("About", "Starts an enquiry e-mail to the maker"));
 
     auto* ok = findControl<QPushButton>(*this, "OK");
     // A plain button outside a dialog: Enter and Esc press nothing.

@@ -2,7 +2,9 @@
 
 #include <QColor>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QImageReader>
 #include <QLineEdit>
@@ -173,9 +175,17 @@ private:
     QColor innerRing_;
 };
 
+// The user's words for a text of the window's table, which is filed under
+// the window's name.
+QString translated(const QWidget& window, const char* text)
+{
+    return QCoreApplication::translate(window.objectName().toUtf8().constData(), text);
+}
+
 QWidget* createWidget(const Control& control, QWidget& window)
 {
-    const QString caption = QString::fromUtf8(control.caption);
+    const QString caption
+        = control.kind == PictureBox ? QString::fromUtf8(control.caption) : translated(window, control.caption);
     switch (control.kind) {
     case CommandButton:
         return new FocusMarked<QPushButton>(caption, &window);
@@ -228,15 +238,28 @@ void buildLayout(QWidget& window, std::span<const Control> controls)
     for (const Control& control : controls) {
         QWidget* widget = createWidget(control, window);
         widget->setObjectName(QString::fromUtf8(control.name));
-        widget->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width), pixels(control.height));
+        // A window that reads right to left stands mirrored, as its
+        // language's programs do: the table's left is then its right.
+        const int left = window.isRightToLeft() ? window.width() - pixels(control.left) - pixels(control.width)
+                                                : pixels(control.left);
+        widget->setGeometry(left, pixels(control.top), pixels(control.width), pixels(control.height));
         if (control.toolTip)
-            widget->setToolTip(QString::fromUtf8(control.toolTip));
-        widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
+            widget->setToolTip(translated(window, control.toolTip));
+        widget->setAccessibleName(translated(window, control.accessibleName));
         // A reader in the list's text field hears what the list is for too.
         if (auto* list = qobject_cast<QComboBox*>(widget))
             list->lineEdit()->setAccessibleName(widget->accessibleName());
-        if (control.font != WindowFont)
-            widget->setFont(layoutFont(control.font));
+        if (control.font != WindowFont) {
+            QFont font = layoutFont(control.font);
+            // A caption in a script the face lacks borrows its letters from
+            // another face after all.
+            const QString caption = widget->property("text").toString();
+            const QFontMetrics metrics(font);
+            if (font.styleStrategy() & QFont::NoFontMerging
+                && !std::ranges::all_of(caption.toUcs4(), [&](char32_t c) { return metrics.inFontUcs4(c); }))
+                font.setStyleStrategy(QFont::PreferDefault);
+            widget->setFont(font);
+        }
 
         QColor text;
         switch (control.colour) {

@@ -51,12 +51,15 @@ void fill(QComboBox& list, calc::UnitList which, const std::array<std::string_vi
 {
     QStringList texts;
     for (std::string_view unit : units)
-        texts << QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size()));
+        texts << QCoreApplication::translate("Units", std::string(unit).c_str());
     list.addItems(texts);
     // Shown in the open list and read out with each entry, for the user who
     // cannot tell the four barrels apart by their names.
+    const calc::Translate words = [](const char* context, const char* text) {
+        return QCoreApplication::translate(context, text).toStdString();
+    };
     for (int i = 0; i < list.count(); ++i) {
-        const QString definition = QString::fromStdString(calc::unitDefinition(which, i, format));
+        const QString definition = QString::fromStdString(calc::unitDefinition(which, i, format, words));
         list.setItemData(i, definition, Qt::ToolTipRole);
         list.setItemData(i, definition, Qt::AccessibleDescriptionRole);
     }
@@ -283,8 +286,9 @@ void Ludrix::setText(calc::Box box, const std::string& text)
 
 void Ludrix::showNotice(std::string_view text)
 {
+    // Every notice the calculator gives is one of its marked texts.
     QMessageBox notice(QMessageBox::NoIcon, ApplicationTitle,
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
+        QCoreApplication::translate("Notice", std::string(text).c_str()), QMessageBox::Ok, this);
     // Desktops with an icon theme put one on dialog buttons; the notice
     // carries no icon, and neither does its button.
     notice.button(QMessageBox::Ok)->setIcon(QIcon());
