@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Visit %1</source>
-        <translation>زيارة %1</translation>
+        <translation>زر %1</translation>
     </message>
     <message>
         <source>Contact %1</source>

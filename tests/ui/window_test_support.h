@@ -187,9 +187,10 @@ inline void checkLayout(QWidget* window)
             room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         }
         const QFontMetrics metrics(control->font());
-        QVERIFY2(metrics.horizontalAdvance(button ? button->text() : label->text()) <= room.width()
-                && metrics.height() <= room.height(),
-            name);
+        const QSize needed(metrics.horizontalAdvance(button ? button->text() : label->text()), metrics.height());
+        const QString sizes = QString::asprintf(
+            " needs %dx%d, has %dx%d", needed.width(), needed.height(), room.width(), room.height());
+        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(), name + sizes.toLatin1());
         const QString face = QFontInfo(control->font()).family();
         QVERIFY2(face.startsWith("Liberation") || face == "Arial" || face == "Times New Roman",
             name + ": " + face.toLatin1());
