@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>2. Enter two values</source>
-        <translation>2. أدخل أي قيمتين</translation>
+        <translation>2. اكتب قيمتين</translation>
     </message>
     <message>
         <source>1. Select Units</source>

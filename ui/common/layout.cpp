@@ -52,7 +52,11 @@ QFont layoutFont(ControlFont font)
         // cost the start-up a font-list sort for nothing.
         result.setStyleStrategy(QFont::NoFontMerging);
     } else {
-        result.setFamilies({ "Liberation Sans", "Arial" });
+        // Letters that neither has come from DejaVu Sans where there is one:
+        // its Arabic keeps inside rows measured for Latin captions, where a
+        // desktop's own choice (Noto Kufi Arabic, on Debian 13) stands so
+        // tall that a row cuts its letters off.
+        result.setFamilies({ "Liberation Sans", "Arial", "DejaVu Sans" });
         result.setStyleHint(QFont::SansSerif);
         result.setPixelSize(font == SansBoldLarge ? 13 : 11); // 9.75 or 8.25 points
         result.setWeight(font == WindowFont ? QFont::Normal : QFont::Bold);
