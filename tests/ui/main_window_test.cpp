@@ -322,7 +322,10 @@ private slots:
         QCOMPARE(list("FlowUnit")->itemData(0, Qt::ToolTipRole).toString() == definition, english);
         auto* calculate = qobject_cast<QPushButton*>(control("Calculate"));
         QCOMPARE(calculate->text() == "Calculate", english);
-        QTest::mouseClick(calculate, Qt::LeftButton);
+        // What a click reaches is checked elsewhere; here only the words,
+        // and under Wine a synthetic click on a window just shown is lost
+        // now and then.
+        calculate->click();
         const QList<testing_support::Notice> shown = std::exchange(notices_, {});
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].text == QString::fromUtf8(calc::NeedTwoValuesNotice.data()), english);
@@ -334,7 +337,7 @@ private slots:
         QCOMPARE(window_->isRightToLeft(), mirrored);
         QCOMPARE(control("Label1")->x() > box("Diameter")->x(), mirrored);
 
-        QTest::mouseClick(qobject_cast<QPushButton*>(control("AboutUs")), Qt::LeftButton);
+        qobject_cast<QPushButton*>(control("AboutUs"))->click();
         QTRY_VERIFY(ui::program::About && ui::program::About->isVisible());
         testing_support::checkLayout(ui::program::About);
         QCOMPARE(ui::program::About->windowTitle() == "About Us", english);
