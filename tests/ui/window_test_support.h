@@ -145,6 +145,16 @@ protected:
         return found == buttons.end() ? nullptr : *found;
     }
 
+    // The notices shown since the last call, once `count` of them have come
+    // or a few seconds have passed: under Wine, in a new prefix, a click now
+    // and then reaches the window only after QTest has returned from it.
+    QList<Notice> takeNotices(qsizetype count)
+    {
+        // Fewer than that fail the caller's own comparison.
+        static_cast<void>(QTest::qWaitFor([&] { return notices_.size() >= count; }, 5000));
+        return std::exchange(notices_, {});
+    }
+
     QTimer answering_;
     QList<Notice> notices_;
     std::unique_ptr<ui::Ludrix> window_;
@@ -208,13 +218,14 @@ inline void checkLayout(QWidget* window)
             room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         }
         const QString text = button ? button->text() : label->text();
+        const int advance = QFontMetrics(control->font()).horizontalAdvance(text);
         const QRectF ink = inkCentredIn(control->font(), text, room);
-        const QString sizes = QString::asprintf(" needs %dx%d, has %dx%d, ink from %.1f to %.1f",
-            QFontMetrics(control->font()).horizontalAdvance(text), qCeil(ink.height()), room.width(), room.height(),
-            ink.top(), ink.bottom());
-        // Half a pixel over an edge is the letters' smoothing, not a cut.
-        QVERIFY2(QFontMetrics(control->font()).horizontalAdvance(text) <= room.width() && ink.top() >= room.top() - 0.5
-                && ink.bottom() <= room.bottom() + 1.5,
+        const QString sizes = QString::asprintf(": %d pixels across in a room of %dx%d, letters from %.1f to %.1f",
+            advance, room.width(), room.height(), ink.top(), ink.bottom());
+        // Less than a pixel over an edge cannot be judged from the measures:
+        // the baseline is drawn on a whole pixel, and so are the letters
+        // where the engine snaps them to the grid (Wine's do).
+        QVERIFY2(advance <= room.width() && ink.top() > room.top() - 1 && ink.bottom() < room.top() + room.height() + 1,
             name + sizes.toLatin1());
         const QString face = QFontInfo(control->font()).family();
         QVERIFY2(face.startsWith("Liberation") || face == "Arial" || face == "Times New Roman",
