@@ -35,6 +35,18 @@
 <context>
     <name>Ludrix</name>
     <message>
+        <source>Pipe sizing software</source>
+        <translation>حساب أقطار الأنابيب</translation>
+    </message>
+    <message>
+        <source>Flow meters and gauges</source>
+        <translation>عدادات التدفق والمقاييس</translation>
+    </message>
+    <message>
+        <source>Free engineering tools</source>
+        <translation>أدوات هندسية مجانية</translation>
+    </message>
+    <message>
         <source>About Us</source>
         <translation>من نحن</translation>
     </message>

@@ -35,6 +35,18 @@
 <context>
     <name>Ludrix</name>
     <message>
+        <source>Pipe sizing software</source>
+        <translation>Rohrdimensionierung</translation>
+    </message>
+    <message>
+        <source>Flow meters and gauges</source>
+        <translation>Durchfluss-Messgeräte</translation>
+    </message>
+    <message>
+        <source>Free engineering tools</source>
+        <translation>Freie Ingenieur-Tools</translation>
+    </message>
+    <message>
         <source>About Us</source>
         <translation>Über uns</translation>
     </message>

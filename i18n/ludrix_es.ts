@@ -35,6 +35,18 @@
 <context>
     <name>Ludrix</name>
     <message>
+        <source>Pipe sizing software</source>
+        <translation>Cálculo de tuberías</translation>
+    </message>
+    <message>
+        <source>Flow meters and gauges</source>
+        <translation>Caudalímetros y medidores</translation>
+    </message>
+    <message>
+        <source>Free engineering tools</source>
+        <translation>Herramientas gratuitas</translation>
+    </message>
+    <message>
         <source>About Us</source>
         <translation>Acerca de</translation>
     </message>

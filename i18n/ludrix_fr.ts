@@ -35,6 +35,18 @@
 <context>
     <name>Ludrix</name>
     <message>
+        <source>Pipe sizing software</source>
+        <translation>Calcul de tuyauteries</translation>
+    </message>
+    <message>
+        <source>Flow meters and gauges</source>
+        <translation>Débitmètres et jauges</translation>
+    </message>
+    <message>
+        <source>Free engineering tools</source>
+        <translation>Outils techniques gratuits</translation>
+    </message>
+    <message>
         <source>About Us</source>
         <translation>À propos</translation>
     </message>
@@ -151,7 +163,7 @@
     </message>
     <message>
         <source>You need any 2 values to calculate flow rate!</source>
-        <translation>Saisissez deux des trois valeurs, au choix, pour lancer le calcul !</translation>
+        <translation>Saisissez deux des trois valeurs, au choix, pour lancer le calcul&#x202f;!</translation>
     </message>
     <message>
         <source>The Ludrix accept only numeric values</source>
@@ -246,43 +258,43 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: %3 = %2</source>
-        <translation>%1 : %3 = %2</translation>
+        <translation>%1&#xa0;: %3 = %2</translation>
     </message>
     <message>
         <source>%1 per second: %2, per second</source>
-        <translation>%1 par seconde : %2, par seconde</translation>
+        <translation>%1 par seconde&#xa0;: %2, par seconde</translation>
     </message>
     <message>
         <source>%1 per second: %3 = %2, per second</source>
-        <translation>%1 par seconde : %3 = %2, par seconde</translation>
+        <translation>%1 par seconde&#xa0;: %3 = %2, par seconde</translation>
     </message>
     <message>
         <source>%1 per minute: %2, per minute</source>
-        <translation>%1 par minute : %2, par minute</translation>
+        <translation>%1 par minute&#xa0;: %2, par minute</translation>
     </message>
     <message>
         <source>%1 per minute: %3 = %2, per minute</source>
-        <translation>%1 par minute : %3 = %2, par minute</translation>
+        <translation>%1 par minute&#xa0;: %3 = %2, par minute</translation>
     </message>
     <message>
         <source>%1 per hour: %2, per hour</source>
-        <translation>%1 par heure : %2, par heure</translation>
+        <translation>%1 par heure&#xa0;: %2, par heure</translation>
     </message>
     <message>
         <source>%1 per hour: %3 = %2, per hour</source>
-        <translation>%1 par heure : %3 = %2, par heure</translation>
+        <translation>%1 par heure&#xa0;: %3 = %2, par heure</translation>
     </message>
     <message>
         <source>%1 per day: %2, per day</source>
-        <translation>%1 par jour : %2, par jour</translation>
+        <translation>%1 par jour&#xa0;: %2, par jour</translation>
     </message>
     <message>
         <source>%1 per day: %3 = %2, per day</source>
-        <translation>%1 par jour : %3 = %2, par jour</translation>
+        <translation>%1 par jour&#xa0;: %3 = %2, par jour</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,18 @@
 <context>
     <name>Ludrix</name>
     <message>
+        <source>Pipe sizing software</source>
+        <translation>Calcolo tubazioni</translation>
+    </message>
+    <message>
+        <source>Flow meters and gauges</source>
+        <translation>Misuratori di portata</translation>
+    </message>
+    <message>
+        <source>Free engineering tools</source>
+        <translation>Strumenti gratuiti</translation>
+    </message>
+    <message>
         <source>About Us</source>
         <translation>Chi siamo</translation>
     </message>

@@ -35,6 +35,18 @@
 <context>
     <name>Ludrix</name>
     <message>
+        <source>Pipe sizing software</source>
+        <translation>配管サイズ計算ソフト</translation>
+    </message>
+    <message>
+        <source>Flow meters and gauges</source>
+        <translation>流量計と計器</translation>
+    </message>
+    <message>
+        <source>Free engineering tools</source>
+        <translation>無料の技術ツール</translation>
+    </message>
+    <message>
         <source>About Us</source>
         <translation>開発元について</translation>
     </message>

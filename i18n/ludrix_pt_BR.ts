@@ -35,6 +35,18 @@
 <context>
     <name>Ludrix</name>
     <message>
+        <source>Pipe sizing software</source>
+        <translation>Cálculo de tubulações</translation>
+    </message>
+    <message>
+        <source>Flow meters and gauges</source>
+        <translation>Medidores de vazão</translation>
+    </message>
+    <message>
+        <source>Free engineering tools</source>
+        <translation>Ferramentas gratuitas</translation>
+    </message>
+    <message>
         <source>About Us</source>
         <translation>Sobre nós</translation>
     </message>

@@ -35,6 +35,18 @@
 <context>
     <name>Ludrix</name>
     <message>
+        <source>Pipe sizing software</source>
+        <translation>Расчёт трубопроводов</translation>
+    </message>
+    <message>
+        <source>Flow meters and gauges</source>
+        <translation>Расходомеры и датчики</translation>
+    </message>
+    <message>
+        <source>Free engineering tools</source>
+        <translation>Бесплатные инструменты</translation>
+    </message>
+    <message>
         <source>About Us</source>
         <translation>О нас</translation>
     </message>

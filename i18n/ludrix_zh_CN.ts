@@ -35,6 +35,18 @@
 <context>
     <name>Ludrix</name>
     <message>
+        <source>Pipe sizing software</source>
+        <translation>管道尺寸计算软件</translation>
+    </message>
+    <message>
+        <source>Flow meters and gauges</source>
+        <translation>流量计与仪表</translation>
+    </message>
+    <message>
+        <source>Free engineering tools</source>
+        <translation>免费工程工具</translation>
+    </message>
+    <message>
         <source>About Us</source>
         <translation>关于我们</translation>
     </message>

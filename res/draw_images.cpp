@@ -162,12 +162,8 @@ QImage banner(int scale)
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
-    painter.setPen(QColor(0, 0, 200));
-    painter.setFont(face("Liberation Sans", 12, true, true));
-    painter.drawText(QPointF(7, 15), QStringLiteral("Pipe sizing software"));
-    painter.drawText(QPointF(7, 29), QStringLiteral("Flow meters and gauges"));
-    painter.drawText(QPointF(7, 43), QStringLiteral("Free engineering tools"));
-
+    // The three lines above the address are the program's to draw, in the
+    // user's language.
     painter.setPen(QColor(232, 60, 0));
     painter.setFont(face("Liberation Sans", 11, true, false));
     const QString address = QUrl(QString::fromUtf8(ui::MakerWebAddress)).host();

@@ -322,6 +322,11 @@ private slots:
         QCOMPARE(list("FlowUnit")->itemData(0, Qt::ToolTipRole).toString() == definition, english);
         auto* calculate = qobject_cast<QPushButton*>(control("Calculate"));
         QCOMPARE(calculate->text() == "Calculate", english);
+        // The banner's lines, drawn over its picture, each whole in its room.
+        for (const char* line : ui::BannerLines) {
+            const QString text = QCoreApplication::translate("Ludrix", line);
+            QVERIFY2(QFontMetrics(ui::bannerFont()).horizontalAdvance(text) <= ui::BannerLineWidth, qPrintable(text));
+        }
         QTest::mouseClick(calculate, Qt::LeftButton);
         const QList<testing_support::Notice> shown = takeNotices(1);
         QCOMPARE(shown.size(), 1);

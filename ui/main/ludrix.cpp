@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
@@ -92,7 +93,36 @@ void useFittingStyle()
     }
 }
 
+// Over the picture, at its own resolution, in the user's language; right to
+// left where the language is written so, the picture itself as it is.
+void drawBannerLines(QLabel& banner)
+{
+    QPixmap picture = banner.pixmap();
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(QColor(0, 0, 200));
+    painter.setFont(bannerFont());
+    const QFontMetrics metrics(painter.font());
+    for (std::size_t line = 0; line < BannerLines.size(); ++line) {
+        const QString text = QCoreApplication::translate("Ludrix", BannerLines[line]);
+        const int width = metrics.horizontalAdvance(text);
+        const int left = banner.isRightToLeft() ? BannerLineMargin + BannerLineWidth - width : BannerLineMargin;
+        painter.drawText(QPointF(left, 15 + 14 * static_cast<int>(line)), text);
+    }
+    painter.end();
+    banner.setPixmap(picture);
+}
+
 } // namespace
+
+QFont bannerFont()
+{
+    QFont font = layoutFont(ControlFont::WindowFont);
+    font.setPixelSize(12);
+    font.setBold(true);
+    font.setItalic(true);
+    return font;
+}
 
 Ludrix::Ludrix(QWidget* parent)
     : QWidget(parent,
@@ -156,6 +186,7 @@ Ludrix::Ludrix(QWidget* parent)
     connect(findControl<QPushButton>(*this, "Endin"), &QPushButton::clicked, this, &Ludrix::Endin_Click);
     connect(findControl<QPushButton>(*this, "AboutUs"), &QPushButton::clicked, this, &Ludrix::AboutUs_Click);
     auto* banner = findControl<ClickableLabel>(*this, "Image1");
+    drawBannerLines(*banner);
     banner->setCursor(Qt::PointingHandCursor);
     connect(banner, &ClickableLabel::clicked, this, &Ludrix::Image1_Click);
 
