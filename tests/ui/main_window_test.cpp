@@ -322,7 +322,17 @@ private slots:
         QCOMPARE(list("FlowUnit")->itemData(0, Qt::ToolTipRole).toString() == definition, english);
         auto* calculate = qobject_cast<QPushButton*>(control("Calculate"));
         QCOMPARE(calculate->text() == "Calculate", english);
-        // The banner's lines, drawn over its picture, each whole in its room.
+        // The banner's lines, drawn over its picture (which has none of their
+        // blue), each whole in its room.
+        const QImage banner = qobject_cast<QLabel*>(control("Image1"))->pixmap().toImage();
+        int blue = 0;
+        for (int y = 0; y < banner.height(); ++y) {
+            for (int x = 0; x < banner.width(); ++x) {
+                const QColor colour = banner.pixelColor(x, y);
+                blue += colour.blue() > 150 && colour.green() < 60 && colour.red() < 60;
+            }
+        }
+        QVERIFY(blue > 100);
         for (const char* line : ui::BannerLines) {
             const QString text = QCoreApplication::translate("Ludrix", line);
             QVERIFY2(QFontMetrics(ui::bannerFont()).horizontalAdvance(text) <= ui::BannerLineWidth, qPrintable(text));

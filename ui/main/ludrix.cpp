@@ -107,22 +107,13 @@ void drawBannerLines(QLabel& banner)
         const QString text = QCoreApplication::translate("Ludrix", BannerLines[line]);
         const int width = metrics.horizontalAdvance(text);
         const int left = banner.isRightToLeft() ? BannerLineMargin + BannerLineWidth - width : BannerLineMargin;
-        painter.drawText(QPointF(left, 15 + 14 * static_cast<int>(line)), text);
+        painter.drawText(QPointF(left, BannerFirstBaseline + BannerLineSpacing * static_cast<int>(line)), text);
     }
     painter.end();
     banner.setPixmap(picture);
 }
 
 } // namespace
-
-QFont bannerFont()
-{
-    QFont font = layoutFont(ControlFont::WindowFont);
-    font.setPixelSize(12);
-    font.setBold(true);
-    font.setItalic(true);
-    return font;
-}
 
 Ludrix::Ludrix(QWidget* parent)
     : QWidget(parent,

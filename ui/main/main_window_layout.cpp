@@ -37,4 +37,13 @@ const std::array<Control, 19> MainWindowControls { {
 } };
 // clang-format on
 
+QFont bannerFont()
+{
+    QFont font = layoutFont(ControlFont::WindowFont);
+    font.setPixelSize(12);
+    font.setBold(true);
+    font.setItalic(true);
+    return font;
+}
+
 } // namespace ui

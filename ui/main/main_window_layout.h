@@ -22,6 +22,8 @@ inline constexpr std::array<const char*, 3> BannerLines = { QT_TRANSLATE_NOOP("L
     QT_TRANSLATE_NOOP("Ludrix", "Flow meters and gauges"), QT_TRANSLATE_NOOP("Ludrix", "Free engineering tools") };
 inline constexpr int BannerLineMargin = 7;
 inline constexpr int BannerLineWidth = 200 - 2 * BannerLineMargin;
+inline constexpr int BannerFirstBaseline = 15;
+inline constexpr int BannerLineSpacing = 14;
 QFont bannerFont();
 
 } // namespace ui
