@@ -208,7 +208,8 @@ msi() {
     nothing_left
 }
 
-# This version, repaired, replaced by the next, and refused over it.
+# This version, repaired, replaced by the next, and refused over it; neither
+# installer goes over the other's Ludrix.
 upgrades() {
     local setup=$1/Ludrix-$version-setup.exe package=$1/Ludrix-$version-x64.msi
     local next_setup=$next_dir/Ludrix-$next_version-setup.exe next_package=$next_dir/Ludrix-$next_version-x64.msi
@@ -224,6 +225,7 @@ upgrades() {
     "${wine[@]}" "$next_setup" /S || fail "installing $next_version over $version failed"
     holds "$next_version" "${next_files[@]}" uninstall.exe
     ! "${wine[@]}" "$setup" /S || fail "the installer of $version went on over $next_version"
+    ! "${wine[@]}" msiexec /i "$next_package" /qn || fail "the package went on over the installer's Ludrix"
     holds "$next_version" "${next_files[@]}" uninstall.exe
     nsis_removes
     nothing_left
@@ -232,6 +234,7 @@ upgrades() {
     "${wine[@]}" msiexec /i "$next_package" /qn || fail "msiexec /i $next_package /qn over $version failed"
     holds "$next_version" "${next_files[@]}"
     ! "${wine[@]}" msiexec /i "$package" /qn || fail "the package of $version went on over $next_version"
+    ! "${wine[@]}" "$next_setup" /S || fail "the installer went on over the package's Ludrix"
     holds "$next_version" "${next_files[@]}"
     "${wine[@]}" msiexec /x "$next_package" /qn || fail "msiexec /x $next_package /qn failed"
     nothing_left
