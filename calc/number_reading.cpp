@@ -189,6 +189,23 @@ std::string typedForm(std::string_view text)
     return ascii;
 }
 
+std::string_view numberPart(std::string_view text, const NumberFormat& format)
+{
+    const std::string_view part = trimBlanks(text);
+    const std::string typed = typedForm(part);
+    Scanner in(typed, format);
+    if (!takeSign(in, format))
+        return part;
+    const std::size_t end = static_cast<std::size_t>(part.data() - text.data()) + part.size();
+    std::size_t start = end - part.size();
+    const auto markBefore = [&] {
+        return std::ranges::find_if(DirectionMarks, [&](auto mark) { return text.substr(0, start).ends_with(mark); });
+    };
+    for (auto mark = markBefore(); mark != std::end(DirectionMarks); mark = markBefore())
+        start -= mark->size();
+    return text.substr(start, end - start);
+}
+
 std::optional<ScannedNumber> scanNumber(std::string_view text, const NumberFormat& format)
 {
     Scanner in(text, format);
@@ -214,19 +231,22 @@ std::optional<ScannedNumber> scanNumber(std::string_view text, const NumberForma
     return number;
 }
 
-std::string_view trimSpaces(std::string_view text)
+std::string_view trimBlanks(std::string_view text)
 {
-    using unicode::firstCodePoint, unicode::lastCodePoint, unicode::isWhiteSpace;
-    for (auto c = firstCodePoint(text); c.second > 0 && isWhiteSpace(c.first); c = firstCodePoint(text))
+    using unicode::firstCodePoint, unicode::lastCodePoint;
+    const auto blank = [](std::pair<char32_t, std::size_t> c) {
+        return c.second > 0 && (unicode::isWhiteSpace(c.first) || unicode::isFormat(c.first));
+    };
+    for (auto c = firstCodePoint(text); blank(c); c = firstCodePoint(text))
         text.remove_prefix(c.second);
-    for (auto c = lastCodePoint(text); c.second > 0 && isWhiteSpace(c.first); c = lastCodePoint(text))
+    for (auto c = lastCodePoint(text); blank(c); c = lastCodePoint(text))
         text.remove_suffix(c.second);
     return text;
 }
 
 std::optional<double> readNumber(std::string_view text, const NumberFormat& format)
 {
-    const auto number = scanNumber(typedForm(trimSpaces(text)), format);
+    const auto number = scanNumber(typedForm(trimBlanks(text)), format);
     if (!number)
         return std::nullopt;
     const std::string& digits = number->digits;

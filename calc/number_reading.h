@@ -19,6 +19,11 @@ inline constexpr std::int64_t ExponentLimit = 1'000'000'000;
 // the text with those in ASCII.
 std::string typedForm(std::string_view text);
 
+// The part of a text that is read: the text without the blanks around it,
+// but with the direction marks right before a sign, which belong to it (a
+// right-to-left locale's minus sign carries one).
+std::string_view numberPart(std::string_view text, const NumberFormat& format);
+
 // A number text taken apart: its digits in ASCII, and where its parts lie.
 struct ScannedNumber {
     bool negative = false;

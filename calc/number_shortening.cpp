@@ -96,7 +96,8 @@ std::string exponentForm(
 
 std::string shortenedForm(std::string_view text, const NumberFormat& format, const Fits& fits)
 {
-    const std::string trimmed = typedForm(trimSpaces(text));
+    const std::string_view part = numberPart(text, format);
+    const std::string trimmed = typedForm(part);
     const auto number = scanNumber(trimmed, format);
     // A power of ten at the limit may stand for a larger one, so a form
     // written from it could misstate the text; such a text stays as written.

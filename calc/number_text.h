@@ -23,12 +23,15 @@ struct NumberFormat {
     std::size_t secondaryGroupSize { 3 };
 };
 
-// The text without its leading and trailing Unicode white space.
-std::string_view trimSpaces(std::string_view text);
+// The text without the blanks around it: Unicode white space, and the
+// invisible format characters (general category Cf: zero-width space, word
+// joiner, byte-order mark, direction marks...) that text copied from pages
+// and documents brings along.
+std::string_view trimBlanks(std::string_view text);
 
 // The value of a text that reads completely as a number: optional sign, digits
 // grouped in threes (or as the locale groups) or not, optional fraction,
-// optional exponent, surrounding white space ignored. The digits are of any
+// optional exponent, surrounding blanks ignored. The digits are of any
 // one Unicode set of decimal digits, never two in one number; where the
 // decimal separator is no ASCII character, a point does too, unless it groups
 // digits. Empty when the text is no number or lies beyond the range of a

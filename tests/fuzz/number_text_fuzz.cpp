@@ -19,9 +19,8 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to)
         text.replace(at, from.size(), to);
 }
 
-// The text's characters, ill-formed bytes as U+FFFD, with Unicode white space
-// around them left out.
-std::u32string trimmedCharacters(std::string_view text)
+// The text's characters, ill-formed bytes as U+FFFD.
+std::u32string charactersOf(std::string_view text)
 {
     std::u32string characters;
     for (std::int32_t at = 0; at < static_cast<std::int32_t>(text.size());) {
@@ -29,8 +28,31 @@ std::u32string trimmedCharacters(std::string_view text)
         U8_NEXT(text.data(), at, static_cast<std::int32_t>(text.size()), c);
         characters += static_cast<char32_t>(c < 0 ? 0xFFFD : c);
     }
-    const auto first = std::find_if_not(characters.begin(), characters.end(), u_isUWhiteSpace);
-    const auto last = std::find_if_not(characters.rbegin(), characters.rend(), u_isUWhiteSpace).base();
+    return characters;
+}
+
+// Whether the Unicode 15.0 the program knows has the character: digits and
+// format characters newer than that are neither, whatever the ICU at hand.
+bool known(char32_t c)
+{
+    UVersionInfo age {};
+    u_charAge(static_cast<UChar32>(c), age);
+    return age[0] <= 15;
+}
+
+bool isFormat(char32_t c)
+{
+    return u_charType(static_cast<UChar32>(c)) == U_FORMAT_CHAR && known(c);
+}
+
+// The text's characters without the blanks around them: white space and
+// format characters.
+std::u32string trimmedCharacters(std::string_view text)
+{
+    const std::u32string characters = charactersOf(text);
+    const auto blank = [](char32_t c) { return u_isUWhiteSpace(static_cast<UChar32>(c)) || isFormat(c); };
+    const auto first = std::find_if_not(characters.begin(), characters.end(), blank);
+    const auto last = std::find_if_not(characters.rbegin(), characters.rend(), blank).base();
     return first < last ? std::u32string(first, last) : std::u32string();
 }
 
@@ -39,14 +61,11 @@ std::u32string trimmedCharacters(std::string_view text)
 // group separator and "#" for what belongs to no number.
 std::string plainForm(std::string_view text, const calc::NumberFormat& format)
 {
-    // Digits as ICU knows them, all of one set; those of sets newer than the
-    // Unicode 15.0 the program knows are none, whatever the ICU at hand.
+    // Digits as ICU knows them, all of one set.
     std::string plain;
     char32_t zero = 0;
     for (const char32_t c : trimmedCharacters(text)) {
-        UVersionInfo age {};
-        u_charAge(static_cast<UChar32>(c), age);
-        if (u_charType(static_cast<UChar32>(c)) == U_DECIMAL_DIGIT_NUMBER && age[0] <= 15) {
+        if (u_charType(static_cast<UChar32>(c)) == U_DECIMAL_DIGIT_NUMBER && known(c)) {
             const auto value = static_cast<char32_t>(u_charDigitValue(static_cast<UChar32>(c)));
             if (zero != 0 && zero != c - value)
                 return "#";

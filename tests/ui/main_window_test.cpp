@@ -431,6 +431,21 @@ private slots:
         QCOMPARE(takeNotices(1).value(0).text, QString::fromUtf8(calc::NumericOnlyNotice.data()));
     }
 
+    // Numbers as pages and documents hand them over, invisible marks and
+    // tabs around them, come through the clipboard to be calculated with.
+    void pastedNumbersCalculate()
+    {
+        const QString pasted[][2]
+            = { { local("1.5") + u'\u200B', u'\u200F' + local("1.5") }, { local("1000"), "\t3\t" } };
+        for (const auto& [diameter, velocity] : pasted) {
+            type(box("Diameter"), diameter, true);
+            type(box("Velocity"), velocity, true);
+            type(box("Flowrate"), {});
+            QTest::mouseClick(button("Calculate"), Qt::LeftButton);
+            QVERIFY2(!box("Flowrate")->text().isEmpty(), qPrintable(diameter + u' ' + velocity));
+        }
+    }
+
     // A typed unit text must never stand beside a value read in another
     // unit: once editing ends, by a key or a click elsewhere, it gives way.
     void typedUnitTextGivesWayToTheUnitInForce()
