@@ -183,8 +183,8 @@ std::optional<std::int64_t> takeExponent(Scanner& in, const NumberFormat& format
 std::string typedForm(std::string_view text)
 {
     std::string ascii(text);
-    for (const auto& [wide, narrow] :
-        { std::pair { "\uFF0E", "." }, { "\uFF0C", "," }, { "\uFF0B", "+" }, { "\uFF0D", "-" } })
+    for (const auto& [wide, narrow] : { std::pair { "\uFF0E", "." }, { "\uFF0C", "," }, { "\uFF0B", "+" },
+             { "\uFF0D", "-" }, { "\uFF45", "e" }, { "\uFF25", "E" } })
         replaceAll(ascii, wide, narrow);
     return ascii;
 }

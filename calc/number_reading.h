@@ -15,8 +15,8 @@ namespace calc {
 // Anything past a billion is as out of range as a billion.
 inline constexpr std::int64_t ExponentLimit = 1'000'000'000;
 
-// Input methods of East Asia type full-width forms of the signs and marks;
-// the text with those in ASCII.
+// Input methods of East Asia type full-width forms of the signs, marks and
+// exponent letters; the text with those in ASCII.
 std::string typedForm(std::string_view text);
 
 // The part of a text that is read: the text without the blanks around it,

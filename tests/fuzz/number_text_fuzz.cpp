@@ -82,8 +82,8 @@ std::string plainForm(std::string_view text, const calc::NumberFormat& format)
         replaceAll(plain, unused, "#");
     // Full-width forms stand for ASCII ones; a typed apostrophe for the
     // typographic one.
-    for (const auto& [wide, narrow] :
-        { std::pair { "\uFF0E", "." }, { "\uFF0C", "," }, { "\uFF0B", "+" }, { "\uFF0D", "-" } })
+    for (const auto& [wide, narrow] : { std::pair { "\uFF0E", "." }, { "\uFF0C", "," }, { "\uFF0B", "+" },
+             { "\uFF0D", "-" }, { "\uFF45", "e" }, { "\uFF25", "E" } })
         replaceAll(plain, wide, narrow);
     if (format.groupSeparator == "\u2019")
         replaceAll(plain, "'", "\u2019");

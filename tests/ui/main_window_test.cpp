@@ -431,12 +431,13 @@ private slots:
         QCOMPARE(takeNotices(1).value(0).text, QString::fromUtf8(calc::NumericOnlyNotice.data()));
     }
 
-    // Numbers as pages and documents hand them over, invisible marks and
-    // tabs around them, come through the clipboard to be calculated with.
+    // Numbers as pages, documents and East Asian input methods hand them
+    // over, invisible marks and tabs around them, come through the clipboard
+    // to be calculated with.
     void pastedNumbersCalculate()
     {
-        const QString pasted[][2]
-            = { { local("1.5") + u'\u200B', u'\u200F' + local("1.5") }, { local("1000"), "\t3\t" } };
+        const QString pasted[][2] = { { local("1.5") + u'\u200B', u'\u200F' + local("1.5") },
+            { QStringLiteral("\uFF11\uFF45\uFF13"), "\t3\t" } };
         for (const auto& [diameter, velocity] : pasted) {
             type(box("Diameter"), diameter, true);
             type(box("Velocity"), velocity, true);
