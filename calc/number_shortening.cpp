@@ -105,6 +105,10 @@ std::string shortenedForm(std::string_view text, const NumberFormat& format, con
     // no number, and a shortened form would misstate it as one.
     if (!number || std::abs(number->exponent) >= ExponentLimit || !readNumber(text, format) || fits(text))
         return std::string(text);
+    // The blanks around a number, a pasted tab above all, may take the room
+    // that it fits in without them.
+    if (fits(part))
+        return std::string(part);
     if (auto cut = fractionCutShort(trimmed, *number, fits))
         return *cut;
     // An integer part too wide, or a fraction whose first digits are zeros,

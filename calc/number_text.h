@@ -39,12 +39,13 @@ std::string_view trimBlanks(std::string_view text);
 std::optional<double> readNumber(std::string_view text, const NumberFormat& format);
 
 // How a number text is drawn where it does not fit, as `fits` judges: the
-// text itself when it fits or is no number; else, so that it reads as the
-// same number to the digits it shows, its sign, as many leading digits as fit
-// with the decimal separator where it falls, a "\u2026" where digits were
-// left out, and its exponent. An integer part too wide for that, or a
-// fraction that would show only zeros, turns to exponent form
-// ("1.234567\u2026E+13"). When nothing fits, the form with one digit.
+// text itself when it fits or is no number; the number without the blanks
+// around it when that fits; else, so that it reads as the same number to the
+// digits it shows, its sign, as many leading digits as fit with the decimal
+// separator where it falls, a "\u2026" where digits were left out, and its
+// exponent. An integer part too wide for that, or a fraction that would show
+// only zeros, turns to exponent form ("1.234567\u2026E+13"). When nothing
+// fits, the form with one digit.
 std::string shortenedForm(
     std::string_view text, const NumberFormat& format, const std::function<bool(std::string_view)>& fits);
 

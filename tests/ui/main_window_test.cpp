@@ -433,8 +433,8 @@ private slots:
 
     // Numbers as pages, documents and East Asian input methods hand them
     // over, invisible marks and tabs around them, come through the clipboard
-    // to be calculated with.
-    void pastedNumbersCalculate()
+    // to be calculated with, and are drawn as the numbers they are.
+    void pastedNumbersCalculateAndAreDrawnWithoutWhatSurroundsThem()
     {
         const QString pasted[][2] = { { local("1.5") + u'\u200B', u'\u200F' + local("1.5") },
             { QStringLiteral("\uFF11\uFF45\uFF13"), "\t3\t" } };
@@ -445,6 +445,7 @@ private slots:
             QTest::mouseClick(button("Calculate"), Qt::LeftButton);
             QVERIFY2(!box("Flowrate")->text().isEmpty(), qPrintable(diameter + u' ' + velocity));
         }
+        QCOMPARE(drawnAs(box("Velocity"), { "3" }), 0);
     }
 
     // A typed unit text must never stand beside a value read in another
