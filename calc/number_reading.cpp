@@ -110,15 +110,9 @@ bool takeIntegerPart(Scanner& in, const NumberFormat& format, std::string& digit
         && std::all_of(sizes.begin(), sizes.end() - 1, of(format.secondaryGroupSize));
 }
 
-// Few keyboards offer a decimal separator that is no ASCII character, so a
-// typed point stands for it, unless the point groups digits.
 bool takeDecimalSeparator(Scanner& in, const NumberFormat& format)
 {
-    if (in.take(format.decimalSeparator))
-        return true;
-    const bool asciiSeparator
-        = format.decimalSeparator.size() == 1 && static_cast<unsigned char>(format.decimalSeparator[0]) < 0x80;
-    return !asciiSeparator && format.groupSeparator != "." && in.take(".");
+    return in.take(format.decimalSeparator) || (pointIsDecimalSeparator(format) && in.take("."));
 }
 
 constexpr std::string_view DirectionMarks[] = { "\u200E", "\u200F", "\u061C" };
@@ -187,6 +181,15 @@ std::string typedForm(std::string_view text)
              { "\uFF0D", "-" }, { "\uFF45", "e" }, { "\uFF25", "E" } })
         replaceAll(ascii, wide, narrow);
     return ascii;
+}
+
+// Few keyboards offer a decimal separator that is no ASCII character, so a
+// typed point stands for it, unless the point groups digits.
+bool pointIsDecimalSeparator(const NumberFormat& format)
+{
+    const bool asciiSeparator
+        = format.decimalSeparator.size() == 1 && static_cast<unsigned char>(format.decimalSeparator[0]) < 0x80;
+    return format.decimalSeparator == "." || (!asciiSeparator && format.groupSeparator != ".");
 }
 
 std::string_view numberPart(std::string_view text, const NumberFormat& format)

@@ -24,6 +24,9 @@ std::string typedForm(std::string_view text);
 // right-to-left locale's minus sign carries one).
 std::string_view numberPart(std::string_view text, const NumberFormat& format);
 
+// Whether a typed point reads as the locale's decimal separator.
+bool pointIsDecimalSeparator(const NumberFormat& format);
+
 // A number text taken apart: its digits in ASCII, and where its parts lie.
 struct ScannedNumber {
     bool negative = false;

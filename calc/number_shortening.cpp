@@ -64,13 +64,18 @@ std::string exponentForm(
     // Any new digits and separator come in the kind the number is written in.
     NumberFormat written = format;
     written.zeroDigit = number.digitZero;
+    // So do the signs where a locale has digits of its own: its minus may
+    // carry a right-to-left mark (Arabic's does), which among ASCII digits
+    // moves the sign behind the exponent, and E-11 reads as E11-; and its
+    // decimal separator (Arabic's \u066B) among ASCII digits passes for a
+    // group separator, 1\u066B2345 for 12,345.
+    if (number.digitZero == U'0' && format.zeroDigit != U'0') {
+        written.minusSign = "-";
+        if (pointIsDecimalSeparator(format))
+            written.decimalSeparator = ".";
+    }
     if (number.fractionStart > number.integerEnd)
         written.decimalSeparator = text.substr(number.integerEnd, number.fractionStart - number.integerEnd);
-    // So does the exponent's sign: the minus of a locale with digits of its
-    // own may carry a right-to-left mark (Arabic's does), which among ASCII
-    // digits moves the sign behind the exponent, and E-11 reads as E11-.
-    if (number.digitZero == U'0' && format.zeroDigit != U'0')
-        written.minusSign = "-";
 
     const std::string& digits = number.digits;
     const auto first = digits.find_first_not_of('0');

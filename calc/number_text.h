@@ -44,8 +44,10 @@ std::optional<double> readNumber(std::string_view text, const NumberFormat& form
 // digits it shows, its sign, as many leading digits as fit with the decimal
 // separator where it falls, a "\u2026" where digits were left out, and its
 // exponent. An integer part too wide for that, or a fraction that would show
-// only zeros, turns to exponent form ("1.234567\u2026E+13"). When nothing
-// fits, the form with one digit.
+// only zeros, turns to exponent form ("1.234567\u2026E+13"), with a decimal
+// separator that goes with its digits: the point for ASCII digits where the
+// locale has digits of its own (and reads a typed point), else the locale's.
+// When nothing fits, the form with one digit.
 std::string shortenedForm(
     std::string_view text, const NumberFormat& format, const std::function<bool(std::string_view)>& fits);
 

@@ -198,9 +198,11 @@ std::optional<Decimal> decimal(std::string plain)
 // Shortened to at most `width` characters (format characters take no room),
 // a number keeps its sign, the power of ten of its first digit and the digits
 // it shows, and marks any it leaves out; it shows more than one digit only
-// when it fits. A text that fits, or is no number, stays whole; so does one
-// whose power of ten is read only as far as a billion; a number that fits
-// without the blanks around it is drawn as it stands in the text.
+// when it fits. A decimal separator it gains goes with its digits: the point
+// for ASCII digits under a locale with digits of its own that reads a typed
+// point, else the locale's. A text that fits, or is no number, stays whole;
+// so does one whose power of ten is read only as far as a billion; a number
+// that fits without the blanks around it is drawn as it stands in the text.
 void checkShortening(std::string_view text, const calc::NumberFormat& format, std::size_t width)
 {
     const auto characters = [](const std::u32string& form) {
@@ -231,6 +233,15 @@ void checkShortening(std::string_view text, const calc::NumberFormat& format, st
     FUZZ_CHECK(same, "%s shortened to %s, another number", whole.c_str(), shortened.c_str());
     FUZZ_CHECK(fits(shortened) || shown->significant.size() <= 1, "%s shortened to %s, too wide", whole.c_str(),
         shortened.c_str());
+    const bool asciiAmongOwnDigits
+        = format.zeroDigit != U'0' && std::ranges::any_of(text, [](char c) { return c >= '0' && c <= '9'; });
+    const bool pointReads
+        = format.decimalSeparator == "." || (format.decimalSeparator.size() > 1 && format.groupSeparator != ".");
+    const std::string separator = asciiAmongOwnDigits && pointReads ? "." : format.decimalSeparator;
+    const bool gained
+        = plainForm(text, format).find('.') == whole.npos && plainForm(unmarked, format).find('.') != whole.npos;
+    FUZZ_CHECK(!gained || shortened.find(separator) != whole.npos, "%s shortened to %s, a separator not its digits'",
+        whole.c_str(), shortened.c_str());
 }
 
 // The display form shows the value to 15 significant digits, the rounded one
