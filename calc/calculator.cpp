@@ -158,7 +158,7 @@ std::int16_t Calculator::pickedPosition(UnitList list, std::size_t count) const
 std::optional<double> Calculator::valueToConvert(Box box)
 {
     const std::string text = window_.text(box);
-    if (trimSpaces(text).empty())
+    if (trimBlanks(text).empty())
         return std::nullopt;
     const auto value = readNumber(text, format_);
     if (!value)

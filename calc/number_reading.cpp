@@ -110,15 +110,9 @@ bool takeIntegerPart(Scanner& in, const NumberFormat& format, std::string& digit
         && std::all_of(sizes.begin(), sizes.end() - 1, of(format.secondaryGroupSize));
 }
 
-// Few keyboards offer a decimal separator that is no ASCII character, so a
-// typed point stands for it, unless the point groups digits.
 bool takeDecimalSeparator(Scanner& in, const NumberFormat& format)
 {
-    if (in.take(format.decimalSeparator))
-        return true;
-    const bool asciiSeparator
-        = format.decimalSeparator.size() == 1 && static_cast<unsigned char>(format.decimalSeparator[0]) < 0x80;
-    return !asciiSeparator && format.groupSeparator != "." && in.take(".");
+    return in.take(format.decimalSeparator) || (pointIsDecimalSeparator(format) && in.take("."));
 }
 
 constexpr std::string_view DirectionMarks[] = { "\u200E", "\u200F", "\u061C" };
@@ -183,10 +177,36 @@ std::optional<std::int64_t> takeExponent(Scanner& in, const NumberFormat& format
 std::string typedForm(std::string_view text)
 {
     std::string ascii(text);
-    for (const auto& [wide, narrow] :
-        { std::pair { "\uFF0E", "." }, { "\uFF0C", "," }, { "\uFF0B", "+" }, { "\uFF0D", "-" } })
+    for (const auto& [wide, narrow] : { std::pair { "\uFF0E", "." }, { "\uFF0C", "," }, { "\uFF0B", "+" },
+             { "\uFF0D", "-" }, { "\uFF45", "e" }, { "\uFF25", "E" } })
         replaceAll(ascii, wide, narrow);
     return ascii;
+}
+
+// Few keyboards offer a decimal separator that is no ASCII character, so a
+// typed point stands for it, unless the point groups digits.
+bool pointIsDecimalSeparator(const NumberFormat& format)
+{
+    const bool asciiSeparator
+        = format.decimalSeparator.size() == 1 && static_cast<unsigned char>(format.decimalSeparator[0]) < 0x80;
+    return format.decimalSeparator == "." || (!asciiSeparator && format.groupSeparator != ".");
+}
+
+std::string_view numberPart(std::string_view text, const NumberFormat& format)
+{
+    const std::string_view part = trimBlanks(text);
+    const std::string typed = typedForm(part);
+    Scanner in(typed, format);
+    if (!takeSign(in, format))
+        return part;
+    const std::size_t end = static_cast<std::size_t>(part.data() - text.data()) + part.size();
+    std::size_t start = end - part.size();
+    const auto markBefore = [&] {
+        return std::ranges::find_if(DirectionMarks, [&](auto mark) { return text.substr(0, start).ends_with(mark); });
+    };
+    for (auto mark = markBefore(); mark != std::end(DirectionMarks); mark = markBefore())
+        start -= mark->size();
+    return text.substr(start, end - start);
 }
 
 std::optional<ScannedNumber> scanNumber(std::string_view text, const NumberFormat& format)
@@ -214,19 +234,22 @@ std::optional<ScannedNumber> scanNumber(std::string_view text, const NumberForma
     return number;
 }
 
-std::string_view trimSpaces(std::string_view text)
+std::string_view trimBlanks(std::string_view text)
 {
-    using unicode::firstCodePoint, unicode::lastCodePoint, unicode::isWhiteSpace;
-    for (auto c = firstCodePoint(text); c.second > 0 && isWhiteSpace(c.first); c = firstCodePoint(text))
+    using unicode::firstCodePoint, unicode::lastCodePoint;
+    const auto blank = [](std::pair<char32_t, std::size_t> c) {
+        return c.second > 0 && (unicode::isWhiteSpace(c.first) || unicode::isFormat(c.first));
+    };
+    for (auto c = firstCodePoint(text); blank(c); c = firstCodePoint(text))
         text.remove_prefix(c.second);
-    for (auto c = lastCodePoint(text); c.second > 0 && isWhiteSpace(c.first); c = lastCodePoint(text))
+    for (auto c = lastCodePoint(text); blank(c); c = lastCodePoint(text))
         text.remove_suffix(c.second);
     return text;
 }
 
 std::optional<double> readNumber(std::string_view text, const NumberFormat& format)
 {
-    const auto number = scanNumber(typedForm(trimSpaces(text)), format);
+    const auto number = scanNumber(typedForm(trimBlanks(text)), format);
     if (!number)
         return std::nullopt;
     const std::string& digits = number->digits;

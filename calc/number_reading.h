@@ -15,9 +15,17 @@ namespace calc {
 // Anything past a billion is as out of range as a billion.
 inline constexpr std::int64_t ExponentLimit = 1'000'000'000;
 
-// Input methods of East Asia type full-width forms of the signs and marks;
-// the text with those in ASCII.
+// Input methods of East Asia type full-width forms of the signs, marks and
+// exponent letters; the text with those in ASCII.
 std::string typedForm(std::string_view text);
+
+// The part of a text that is read: the text without the blanks around it,
+// but with the direction marks right before a sign, which belong to it (a
+// right-to-left locale's minus sign carries one).
+std::string_view numberPart(std::string_view text, const NumberFormat& format);
+
+// Whether a typed point reads as the locale's decimal separator.
+bool pointIsDecimalSeparator(const NumberFormat& format);
 
 // A number text taken apart: its digits in ASCII, and where its parts lie.
 struct ScannedNumber {

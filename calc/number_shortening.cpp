@@ -64,13 +64,18 @@ std::string exponentForm(
     // Any new digits and separator come in the kind the number is written in.
     NumberFormat written = format;
     written.zeroDigit = number.digitZero;
+    // So do the signs where a locale has digits of its own: its minus may
+    // carry a right-to-left mark (Arabic's does), which among ASCII digits
+    // moves the sign behind the exponent, and E-11 reads as E11-; and its
+    // decimal separator (Arabic's \u066B) among ASCII digits passes for a
+    // group separator, 1\u066B2345 for 12,345.
+    if (number.digitZero == U'0' && format.zeroDigit != U'0') {
+        written.minusSign = "-";
+        if (pointIsDecimalSeparator(format))
+            written.decimalSeparator = ".";
+    }
     if (number.fractionStart > number.integerEnd)
         written.decimalSeparator = text.substr(number.integerEnd, number.fractionStart - number.integerEnd);
-    // So does the exponent's sign: the minus of a locale with digits of its
-    // own may carry a right-to-left mark (Arabic's does), which among ASCII
-    // digits moves the sign behind the exponent, and E-11 reads as E11-.
-    if (number.digitZero == U'0' && format.zeroDigit != U'0')
-        written.minusSign = "-";
 
     const std::string& digits = number.digits;
     const auto first = digits.find_first_not_of('0');
@@ -96,7 +101,8 @@ std::string exponentForm(
 
 std::string shortenedForm(std::string_view text, const NumberFormat& format, const Fits& fits)
 {
-    const std::string trimmed = typedForm(trimSpaces(text));
+    const std::string_view part = numberPart(text, format);
+    const std::string trimmed = typedForm(part);
     const auto number = scanNumber(trimmed, format);
     // A power of ten at the limit may stand for a larger one, so a form
     // written from it could misstate the text; such a text stays as written.
@@ -104,6 +110,10 @@ std::string shortenedForm(std::string_view text, const NumberFormat& format, con
     // no number, and a shortened form would misstate it as one.
     if (!number || std::abs(number->exponent) >= ExponentLimit || !readNumber(text, format) || fits(text))
         return std::string(text);
+    // The blanks around a number, a pasted tab above all, may take the room
+    // that it fits in without them.
+    if (fits(part))
+        return std::string(part);
     if (auto cut = fractionCutShort(trimmed, *number, fits))
         return *cut;
     // An integer part too wide, or a fraction whose first digits are zeros,

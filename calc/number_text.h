@@ -23,12 +23,15 @@ struct NumberFormat {
     std::size_t secondaryGroupSize { 3 };
 };
 
-// The text without its leading and trailing Unicode white space.
-std::string_view trimSpaces(std::string_view text);
+// The text without the blanks around it: Unicode white space, and the
+// invisible format characters (general category Cf: zero-width space, word
+// joiner, byte-order mark, direction marks...) that text copied from pages
+// and documents brings along.
+std::string_view trimBlanks(std::string_view text);
 
 // The value of a text that reads completely as a number: optional sign, digits
 // grouped in threes (or as the locale groups) or not, optional fraction,
-// optional exponent, surrounding white space ignored. The digits are of any
+// optional exponent, surrounding blanks ignored. The digits are of any
 // one Unicode set of decimal digits, never two in one number; where the
 // decimal separator is no ASCII character, a point does too, unless it groups
 // digits. Empty when the text is no number or lies beyond the range of a
@@ -36,12 +39,15 @@ std::string_view trimSpaces(std::string_view text);
 std::optional<double> readNumber(std::string_view text, const NumberFormat& format);
 
 // How a number text is drawn where it does not fit, as `fits` judges: the
-// text itself when it fits or is no number; else, so that it reads as the
-// same number to the digits it shows, its sign, as many leading digits as fit
-// with the decimal separator where it falls, a "\u2026" where digits were
-// left out, and its exponent. An integer part too wide for that, or a
-// fraction that would show only zeros, turns to exponent form
-// ("1.234567\u2026E+13"). When nothing fits, the form with one digit.
+// text itself when it fits or is no number; the number without the blanks
+// around it when that fits; else, so that it reads as the same number to the
+// digits it shows, its sign, as many leading digits as fit with the decimal
+// separator where it falls, a "\u2026" where digits were left out, and its
+// exponent. An integer part too wide for that, or a fraction that would show
+// only zeros, turns to exponent form ("1.234567\u2026E+13"), with a decimal
+// separator that goes with its digits: the point for ASCII digits where the
+// locale has digits of its own (and reads a typed point), else the locale's.
+// When nothing fits, the form with one digit.
 std::string shortenedForm(
     std::string_view text, const NumberFormat& format, const std::function<bool(std::string_view)>& fits);
 

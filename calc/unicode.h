@@ -1,5 +1,6 @@
 // What the number texts need to know of Unicode: stepping through UTF-8, white
-// space and the sets of decimal digits. Inside the core only.
+// space, format characters and the sets of decimal digits. Inside the core
+// only.
 #pragma once
 
 #include <cstddef>
@@ -21,6 +22,10 @@ std::pair<char32_t, std::size_t> lastCodePoint(std::string_view text);
 
 // Unicode's White_Space characters.
 bool isWhiteSpace(char32_t c);
+
+// Unicode 15.0's format characters (general category Cf): invisible marks
+// such as the zero-width space, the word joiner and the direction marks.
+bool isFormat(char32_t c);
 
 // The zero of the digit set that a character belongs to, or 0 for a
 // character that is no decimal digit. The locale's own set counts even if a

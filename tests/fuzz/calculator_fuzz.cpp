@@ -126,7 +126,7 @@ struct Session {
         window.picked[list] = position;
         // Picking the diameter unit already in force converts nothing: its
         // value would otherwise be multiplied a second time.
-        const bool nothing = (list == UnitList::DiaUnit && from == position) || calc::trimSpaces(text).empty();
+        const bool nothing = (list == UnitList::DiaUnit && from == position) || calc::trimBlanks(text).empty();
         const auto shown = run(calc::pickOperation(list), nothing ? std::nullopt : std::optional(box));
 
         // A failed conversion takes the pick back, so the box's number keeps

@@ -19,9 +19,8 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to)
         text.replace(at, from.size(), to);
 }
 
-// The text's characters, ill-formed bytes as U+FFFD, with Unicode white space
-// around them left out.
-std::u32string trimmedCharacters(std::string_view text)
+// The text's characters, ill-formed bytes as U+FFFD.
+std::u32string charactersOf(std::string_view text)
 {
     std::u32string characters;
     for (std::int32_t at = 0; at < static_cast<std::int32_t>(text.size());) {
@@ -29,8 +28,31 @@ std::u32string trimmedCharacters(std::string_view text)
         U8_NEXT(text.data(), at, static_cast<std::int32_t>(text.size()), c);
         characters += static_cast<char32_t>(c < 0 ? 0xFFFD : c);
     }
-    const auto first = std::find_if_not(characters.begin(), characters.end(), u_isUWhiteSpace);
-    const auto last = std::find_if_not(characters.rbegin(), characters.rend(), u_isUWhiteSpace).base();
+    return characters;
+}
+
+// Whether the Unicode 15.0 the program knows has the character: digits and
+// format characters newer than that are neither, whatever the ICU at hand.
+bool known(char32_t c)
+{
+    UVersionInfo age {};
+    u_charAge(static_cast<UChar32>(c), age);
+    return age[0] <= 15;
+}
+
+bool isFormat(char32_t c)
+{
+    return u_charType(static_cast<UChar32>(c)) == U_FORMAT_CHAR && known(c);
+}
+
+// The text's characters without the blanks around them: white space and
+// format characters.
+std::u32string trimmedCharacters(std::string_view text)
+{
+    const std::u32string characters = charactersOf(text);
+    const auto blank = [](char32_t c) { return u_isUWhiteSpace(static_cast<UChar32>(c)) || isFormat(c); };
+    const auto first = std::find_if_not(characters.begin(), characters.end(), blank);
+    const auto last = std::find_if_not(characters.rbegin(), characters.rend(), blank).base();
     return first < last ? std::u32string(first, last) : std::u32string();
 }
 
@@ -39,14 +61,11 @@ std::u32string trimmedCharacters(std::string_view text)
 // group separator and "#" for what belongs to no number.
 std::string plainForm(std::string_view text, const calc::NumberFormat& format)
 {
-    // Digits as ICU knows them, all of one set; those of sets newer than the
-    // Unicode 15.0 the program knows are none, whatever the ICU at hand.
+    // Digits as ICU knows them, all of one set.
     std::string plain;
     char32_t zero = 0;
     for (const char32_t c : trimmedCharacters(text)) {
-        UVersionInfo age {};
-        u_charAge(static_cast<UChar32>(c), age);
-        if (u_charType(static_cast<UChar32>(c)) == U_DECIMAL_DIGIT_NUMBER && age[0] <= 15) {
+        if (u_charType(static_cast<UChar32>(c)) == U_DECIMAL_DIGIT_NUMBER && known(c)) {
             const auto value = static_cast<char32_t>(u_charDigitValue(static_cast<UChar32>(c)));
             if (zero != 0 && zero != c - value)
                 return "#";
@@ -63,8 +82,8 @@ std::string plainForm(std::string_view text, const calc::NumberFormat& format)
         replaceAll(plain, unused, "#");
     // Full-width forms stand for ASCII ones; a typed apostrophe for the
     // typographic one.
-    for (const auto& [wide, narrow] :
-        { std::pair { "\uFF0E", "." }, { "\uFF0C", "," }, { "\uFF0B", "+" }, { "\uFF0D", "-" } })
+    for (const auto& [wide, narrow] : { std::pair { "\uFF0E", "." }, { "\uFF0C", "," }, { "\uFF0B", "+" },
+             { "\uFF0D", "-" }, { "\uFF45", "e" }, { "\uFF25", "E" } })
         replaceAll(plain, wide, narrow);
     if (format.groupSeparator == "\u2019")
         replaceAll(plain, "'", "\u2019");
@@ -176,17 +195,20 @@ std::optional<Decimal> decimal(std::string plain)
     return number;
 }
 
-// Shortened to at most `width` characters, a number keeps its sign, the power
-// of ten of its first digit and the digits it shows, and marks any it leaves
-// out; it shows more than one digit only when it fits. A text that fits, or
-// is no number, stays whole; so does one whose power of ten is read only as
-// far as a billion.
+// Shortened to at most `width` characters (format characters take no room),
+// a number keeps its sign, the power of ten of its first digit and the digits
+// it shows, and marks any it leaves out; it shows more than one digit only
+// when it fits. A decimal separator it gains goes with its digits: the point
+// for ASCII digits under a locale with digits of its own that reads a typed
+// point, else the locale's. A text that fits, or is no number, stays whole;
+// so does one whose power of ten is read only as far as a billion; a number
+// that fits without the blanks around it is drawn as it stands in the text.
 void checkShortening(std::string_view text, const calc::NumberFormat& format, std::size_t width)
 {
-    const auto characters = [](std::string_view form) {
-        return static_cast<std::size_t>(std::ranges::count_if(form, [](char c) { return (c & 0xC0) != 0x80; }));
+    const auto characters = [](const std::u32string& form) {
+        return static_cast<std::size_t>(std::ranges::count_if(form, [](char32_t c) { return !isFormat(c); }));
     };
-    const auto fits = [&](std::string_view form) { return characters(form) <= width; };
+    const auto fits = [&](std::string_view form) { return characters(charactersOf(form)) <= width; };
     const std::string shortened = calc::shortenedForm(text, format, fits);
     const std::string whole(text);
     const auto number = calc::readNumber(text, format) ? decimal(plainForm(text, format)) : std::nullopt;
@@ -194,18 +216,32 @@ void checkShortening(std::string_view text, const calc::NumberFormat& format, st
         FUZZ_CHECK(shortened == whole, "%s shortened to %s", whole.c_str(), shortened.c_str());
         return;
     }
+    if (characters(trimmedCharacters(text)) <= width) {
+        FUZZ_CHECK(whole.find(shortened) != whole.npos && trimmedCharacters(shortened) == trimmedCharacters(text),
+            "%s drawn as %s", whole.c_str(), shortened.c_str());
+        return;
+    }
     std::string unmarked = shortened;
     replaceAll(unmarked, "\u2026", "");
     const bool marked = unmarked.size() != shortened.size();
     const auto shown = decimal(plainForm(unmarked, format));
-    FUZZ_CHECK(shown && characters(shortened) - characters(unmarked) <= 1, "%s shortened to %s", whole.c_str(),
-        shortened.c_str());
+    FUZZ_CHECK(shown && charactersOf(shortened).size() - charactersOf(unmarked).size() <= 1, "%s shortened to %s",
+        whole.c_str(), shortened.c_str());
     const bool same = (number->significant.empty() || shown->negative == number->negative)
         && shown->power == number->power && number->significant.starts_with(shown->significant)
         && (marked || shown->significant == number->significant);
     FUZZ_CHECK(same, "%s shortened to %s, another number", whole.c_str(), shortened.c_str());
     FUZZ_CHECK(fits(shortened) || shown->significant.size() <= 1, "%s shortened to %s, too wide", whole.c_str(),
         shortened.c_str());
+    const bool asciiAmongOwnDigits
+        = format.zeroDigit != U'0' && std::ranges::any_of(text, [](char c) { return c >= '0' && c <= '9'; });
+    const bool pointReads
+        = format.decimalSeparator == "." || (format.decimalSeparator.size() > 1 && format.groupSeparator != ".");
+    const std::string separator = asciiAmongOwnDigits && pointReads ? "." : format.decimalSeparator;
+    const bool gained
+        = plainForm(text, format).find('.') == whole.npos && plainForm(unmarked, format).find('.') != whole.npos;
+    FUZZ_CHECK(!gained || shortened.find(separator) != whole.npos, "%s shortened to %s, a separator not its digits'",
+        whole.c_str(), shortened.c_str());
 }
 
 // The display form shows the value to 15 significant digits, the rounded one

@@ -431,6 +431,23 @@ private slots:
         QCOMPARE(takeNotices(1).value(0).text, QString::fromUtf8(calc::NumericOnlyNotice.data()));
     }
 
+    // Numbers as pages, documents and East Asian input methods hand them
+    // over, invisible marks and tabs around them, come through the clipboard
+    // to be calculated with, and are drawn as the numbers they are.
+    void pastedNumbersCalculateAndAreDrawnWithoutWhatSurroundsThem()
+    {
+        const QString pasted[][2] = { { local("1.5") + u'\u200B', u'\u200F' + local("1.5") },
+            { QStringLiteral("\uFF11\uFF45\uFF13"), "\t3\t" } };
+        for (const auto& [diameter, velocity] : pasted) {
+            type(box("Diameter"), diameter, true);
+            type(box("Velocity"), velocity, true);
+            type(box("Flowrate"), {});
+            QTest::mouseClick(button("Calculate"), Qt::LeftButton);
+            QVERIFY2(!box("Flowrate")->text().isEmpty(), qPrintable(diameter + u' ' + velocity));
+        }
+        QCOMPARE(drawnAs(box("Velocity"), { "3" }), 0);
+    }
+
     // A typed unit text must never stand beside a value read in another
     // unit: once editing ends, by a key or a click elsewhere, it gives way.
     void typedUnitTextGivesWayToTheUnitInForce()
