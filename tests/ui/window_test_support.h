@@ -146,12 +146,13 @@ protected:
     }
 
     // The notices shown since the last call, once `count` of them have come
-    // or a few seconds have passed: under Wine, in a new prefix, a click now
-    // and then reaches the window only after QTest has returned from it.
+    // or twenty seconds have passed: Wine 8, showing a window on a display
+    // with no window manager, now and then holds the program for seconds,
+    // waiting for word of the window that no manager sends.
     QList<Notice> takeNotices(qsizetype count)
     {
         // Fewer than that fail the caller's own comparison.
-        static_cast<void>(QTest::qWaitFor([&] { return notices_.size() >= count; }, 5000));
+        static_cast<void>(QTest::qWaitFor([&] { return notices_.size() >= count; }, 20000));
         return std::exchange(notices_, {});
     }
 
